@@ -1,0 +1,45 @@
+# Thin wrapper over CMake: `make run` and `make test` do every set-up step themselves.
+BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc)
+ARGS ?=
+
+.PHONY: deps configure build run test test-asan test-tsan fuzz bench clean
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/quillonctl $(if $(ARGS),$(ARGS),models)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-asan:
+	$(MAKE) test BUILD=build-asan BUILD_TYPE=Debug \
+	  CMAKE_FLAGS="-DQUILLON_SANITIZE=address,undefined -DQUILLON_BUILD_BENCH=OFF -DQUILLON_WERROR=ON"
+
+test-tsan:
+	$(MAKE) test BUILD=build-tsan BUILD_TYPE=Debug \
+	  CMAKE_FLAGS="-DQUILLON_SANITIZE=thread -DQUILLON_BUILD_BENCH=OFF"
+
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUILLON_BUILD_FUZZ=ON -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_BENCH=OFF >/dev/null
+	cmake --build build-fuzz -j $(JOBS)
+	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+bench: build
+	scripts/run-benchmarks $(BUILD)
+
+clean:
+	rm -rf build build-asan build-tsan build-fuzz

@@ -1,0 +1,12 @@
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+
+namespace quillon::cli {
+
+const std::vector<Command>& AllCommands() {
+    static const std::vector<Command> commands = {
+    };
+    return commands;
+}
+
+}  // namespace quillon::cli

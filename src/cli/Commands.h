@@ -1,0 +1,9 @@
+#pragma once
+
+#include "cli/CliContext.h"
+
+namespace quillon::cli {
+
+
+
+}  // namespace quillon::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace quillon {
+
+// Leading decimal number of a text, as C's atoi reads it: blanks, an optional sign, digits.
+// 0 when there are no digits; clamped to the int range instead of overflowing.
+int ParseLeadingInt(std::string_view text);
+
+// Leading hexadecimal number (as strtol with base 16: optional sign and "0x"); 0 when none.
+int ParseLeadingHex(std::string_view text);
+
+}  // namespace quillon

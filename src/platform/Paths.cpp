@@ -1,0 +1,93 @@
+#include "platform/Paths.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace quillon {
+namespace {
+
+std::mutex g_mutex;
+std::string g_dataFolderOverride;
+
+std::string EnvOr(const char* name, const std::string& fallback) {
+    const char* value = std::getenv(name);
+    return (value != nullptr && *value != '\0') ? std::string(value) : fallback;
+}
+
+std::string HomeFolder() { return EnvOr("HOME", "/tmp"); }
+
+std::string ExecutableFolder() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : WithTrailingSlash(exe.parent_path().string());
+}
+
+}  // namespace
+
+std::string WithTrailingSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') {
+        folder.push_back('/');
+    }
+    return folder;
+}
+
+std::string ResourceFolder() {
+    if (const char* forced = std::getenv("QUILLON_RESOURCE_DIR"); forced != nullptr && *forced) {
+        return WithTrailingSlash(forced);
+    }
+    std::string exeFolder = ExecutableFolder();
+    std::error_code ec;
+    if (!exeFolder.empty() && fs::exists(exeFolder + "config.xml", ec)) {
+        return exeFolder;
+    }
+    return QUILLON_SHARE_DIR;
+}
+
+std::string DataFolder() {
+    {
+        std::lock_guard lock(g_mutex);
+        if (!g_dataFolderOverride.empty()) {
+            return g_dataFolderOverride;
+        }
+    }
+    std::string base = EnvOr("XDG_DATA_HOME", HomeFolder() + "/.local/share");
+    return WithTrailingSlash(base) + kProductName + " MouseDbFiles/";
+}
+
+void SetDataFolder(const std::string& folder) {
+    std::lock_guard lock(g_mutex);
+    g_dataFolderOverride = folder.empty() ? std::string() : WithTrailingSlash(folder);
+}
+
+std::string ConfigFolder() {
+    std::string base = EnvOr("XDG_CONFIG_HOME", HomeFolder() + "/.config");
+    return WithTrailingSlash(base) + kProductName + "/";
+}
+
+std::string RuntimeFolder() {
+    std::string folder = EnvOr("XDG_RUNTIME_DIR", "");
+    if (folder.empty()) {
+        folder = "/tmp/quillon-mouse-" + std::to_string(getuid());
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        fs::permissions(folder, fs::perms::owner_all, ec);
+    }
+    return WithTrailingSlash(folder);
+}
+
+bool CreateFolderPath(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    return fs::is_directory(path, ec);
+}
+
+}  // namespace quillon

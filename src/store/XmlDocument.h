@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon {
+
+// One XML document held as text, with an element index and a forward-only navigation position.
+// Reads the catalogue and reads/writes the exchange files. Text is UTF-8 in memory whatever the
+// file's encoding.
+class XmlDocument {
+public:
+    struct LogEntry {
+        std::string name;    // e.g. "no_root_element", "file_error"
+        std::string detail;  // free text, may be empty
+    };
+
+    XmlDocument();
+
+    // Replaces the text, re-parses and resets the position; true when well-formed.
+    bool SetDocument(std::string_view text);
+    const std::string& GetDocument() const;
+
+    // Reads a file in any supported encoding; true when it was read. The well-formed test of the
+    // parse that follows is IsWellFormed().
+    bool LoadFile(const std::string& path);
+    // Writes the whole text in the declared encoding (UTF-8 when none), without a byte-order
+    // mark, through a temporary file renamed into place; true when written.
+    bool SaveFile(const std::string& path);
+
+    bool IsWellFormed() const;
+
+    bool AddElement(std::string_view name, const char* value = nullptr, int flags = 0);
+    bool SetAttribute(std::string_view name, std::string_view value);
+    bool EnterElement();
+    bool LeaveElement();
+    bool FindElement(std::string_view name);
+    // Decoded attribute value of the current element; empty when absent or no current element.
+    std::string GetAttribute(std::string_view name) const;
+    // Back to the top level with no current element.
+    void ResetPos();
+
+    const std::vector<LogEntry>& ResultLog() const;
+
+private:
+};
+
+}  // namespace quillon
