@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "cli/CliContext.h"
+#include "platform/NumberText.h"
 #include "platform/Paths.h"
 
 namespace quillon::cli {
@@ -17,6 +18,13 @@ void PrintHelp(std::ostream& out) {
            "  --version             show the version and exit\n"
            "  --json                print machine-readable JSON instead of text\n"
            "  --config FILE         read the device catalogue from FILE instead of the shipped one\n"
+           "  --data-dir DIR        keep the settings databases under DIR instead of the default\n"
+           "  --profile N           work on profile N (1-5) instead of the active one\n"
+           "  --emulate[=MODES][,state=FILE]\n"
+           "                        talk to the virtual mouse instead of real hardware; MODES is\n"
+           "                        wired, receiver, receiver-asleep, bluetooth or a '+' list\n"
+           "                        (default wired); state=FILE keeps its settings across runs\n"
+           "  --yes                 do not ask for confirmation\n"
            "\n"
            "Commands:\n";
     for (const Command& command : AllCommands()) {
@@ -76,6 +84,23 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 return context.Fail(kExitUsage, "--config needs a file name");
             }
             options.configFile = value;
+        } else if (TakeValue(args, i, "--data-dir", value, missing)) {
+            if (missing || value.empty()) {
+                return context.Fail(kExitUsage, "--data-dir needs a folder");
+            }
+            options.dataDir = value;
+            SetDataFolder(value);
+        } else if (TakeValue(args, i, "--profile", value, missing)) {
+            int profile = missing ? 0 : ParseLeadingInt(value);
+            if (profile < 1 || profile > 5 || std::to_string(profile) != value) {
+                return context.Fail(kExitUsage, "--profile needs a number from 1 to 5");
+            }
+            options.profile = profile;
+        } else if (word == "--emulate" || word.rfind("--emulate=", 0) == 0) {
+            options.emulate = true;
+            options.emulateSpec = word.size() > 10 ? word.substr(10) : std::string();
+        } else if (word == "--yes" || word == "-y") {
+            options.yes = true;
         } else {
             return context.Fail(kExitUsage, "unknown option '" + word + "' (see --help)");
         }
