@@ -1,0 +1,31 @@
+#pragma once
+
+namespace quillon {
+
+// The device commands the worker's tasks run, one per operation of the command set. All run on
+// the worker thread; failures are handled inside (silent writes, reads that store nothing).
+class DeviceOperations {
+public:
+    virtual ~DeviceOperations() = default;
+
+    // Battery, the six button tables and the performance block into the database. Always true.
+    virtual bool ReadDeviceSettings() = 0;
+    virtual void ReadBattery() = 0;
+    virtual void WritePerformanceBlock() = 0;
+    virtual void WriteCurrentDpi() = 0;
+    virtual void WriteReportRate() = 0;
+    virtual void WriteLightMode() = 0;
+    // Stores light mode 0 for the active profile and sends it.
+    virtual void ResetLightMode() = 0;
+    virtual void WriteButtons() = 0;
+    virtual void WriteMacros() = 0;
+    // Firmware version text from the version feature report.
+    virtual void ShowFirmwareVersions() = 0;
+    // Firmware version text from command 0x03 (kept when the mouse does not answer).
+    virtual void QueryFirmwareVersion() = 0;
+    virtual void FactoryResetProcedure() = 0;
+    // One notification poll; returns early when a task is waiting in the queue.
+    virtual void PollNotifications() = 0;
+};
+
+}  // namespace quillon

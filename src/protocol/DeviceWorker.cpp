@@ -1,0 +1,126 @@
+#include "protocol/DeviceWorker.h"
+
+#include "protocol/DeviceTask.h"
+
+namespace quillon {
+
+DeviceWorker::DeviceWorker(TaskQueue& queue, WorkerHost& host, DeviceOperations& operations)
+    : queue_(queue), host_(host), operations_(operations) {
+    queue_.SetWakeHandler([this] { Wake(); });
+}
+
+DeviceWorker::~DeviceWorker() {
+    queue_.SetWakeHandler(nullptr);
+    Finish();
+}
+
+// No timer resolution to raise around a step here: Linux sleeps are already precise to well
+// under a millisecond.
+bool DeviceWorker::Step() {
+    int id = 0;
+    if (!queue_.TryTake(id)) {
+        if (host_.IsPresent()) {
+            operations_.PollNotifications();
+        }
+        return false;
+    }
+    RunTask(id);
+    return true;
+}
+
+void DeviceWorker::RunTask(int id) {
+    // Arrival and removal do their first part whether or not a mouse is present.
+    if (id == static_cast<int>(DeviceTask::DeviceArrived)) {
+        Pause(kArrivalWaitMs);
+        host_.RefreshDevices();
+        FirstRead();
+        InitialLoad();
+    } else if (id == static_cast<int>(DeviceTask::DeviceRemoved)) {
+        host_.RefreshDevices();
+        host_.LoadProfileState();
+        operations_.ReadDeviceSettings();
+        host_.RefreshButtonPage();
+        host_.RefreshMacroList();
+        host_.RefreshPerformancePage();
+        operations_.ShowFirmwareVersions();
+    }
+    // Tasks found with nothing present are dropped, never kept for later.
+    if (!host_.IsPresent()) {
+        return;
+    }
+    switch (static_cast<DeviceTask>(id)) {
+        case DeviceTask::InitialLoad:
+            InitialLoad();
+            break;
+        case DeviceTask::SwitchProfile:
+            host_.LoadProfileState();
+            host_.RefreshButtonPage();
+            host_.RefreshMacroList();
+            host_.RefreshPerformancePage();
+            Settle();
+            break;
+        case DeviceTask::ApplyToDevice:
+            operations_.WriteMacros();
+            operations_.WriteButtons();
+            operations_.WritePerformanceBlock();
+            operations_.WriteCurrentDpi();
+            operations_.WriteReportRate();
+            Settle();
+            host_.PostMessage(MSG_TASK_DONE, 0, kTaskDoneApplied);
+            break;
+        case DeviceTask::ReadFromDevice:
+            operations_.ReadDeviceSettings();
+            host_.RefreshButtonPage();
+            host_.RefreshPerformancePage();
+            host_.RefreshMacroList();
+            Settle();
+            break;
+        case DeviceTask::WriteCurrentDpi:
+            operations_.WriteCurrentDpi();
+            Settle();
+            break;
+        case DeviceTask::RestoreDefaults:
+            operations_.WriteButtons();
+            operations_.WritePerformanceBlock();
+            operations_.WriteCurrentDpi();
+            operations_.WriteReportRate();
+            host_.RestorePointerDefaults();
+            operations_.ResetLightMode();
+            Settle();
+            host_.PostMessage(MSG_TASK_DONE, 0, kTaskDoneRestored);
+            break;
+        case DeviceTask::FactoryReset:
+            operations_.FactoryResetProcedure();
+            host_.HideMacroEditing();
+            host_.RestorePointerDefaults();
+            break;
+        case DeviceTask::DeviceArrived:
+        case DeviceTask::DeviceRemoved:
+            break;
+    }
+}
+
+void DeviceWorker::InitialLoad() {
+    if (host_.IsLoaded()) {
+        return;
+    }
+    FirstRead();
+    host_.SetLoaded(true);
+}
+
+void DeviceWorker::FirstRead() {
+    host_.LoadProfileState();
+    operations_.ReadDeviceSettings();
+    host_.RefreshButtonPage();
+    host_.RefreshMacroList();
+    host_.RefreshPerformancePage();
+    operations_.ShowFirmwareVersions();
+    operations_.QueryFirmwareVersion();
+}
+
+void DeviceWorker::Settle() {
+    host_.CloseWaitDialog();
+    Pause(kSettleMs);
+}
+
+}  // namespace quillon
