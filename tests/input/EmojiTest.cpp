@@ -5,15 +5,12 @@
 
 #include "input/EmojiTable.h"
 #include "input/TextTyper.h"
+#include "support/RecordingTyper.h"
 
 namespace quillon {
 namespace {
 
-class RecordingTyper : public TextTyper {
-public:
-    void TypeCharacter(char32_t character) override { typed.push_back(character); }
-    std::u32string typed;
-};
+using test::RecordingTyper;
 
 TEST(EmojiTableTest, CodesPickerNamesAndPictures) {
     struct Case {
@@ -69,7 +66,7 @@ TEST(TypeEmojiTest, TypesTheCodeOfTheNumberAndNothingOutsideTheTable) {
     for (const Case& c : cases) {
         RecordingTyper typer;
         TypeEmoji(typer, c.number);
-        EXPECT_EQ(typer.typed, c.typed) << c.number;
+        EXPECT_EQ(typer.Typed(), c.typed) << c.number;
     }
 }
 
@@ -78,7 +75,7 @@ TEST(TypeTextTest, DropsCarriageReturnsAndInvalidBytesAndTypesWholeCharacters) {
     // An astral character goes out whole; a stray continuation byte, a truncated sequence, an
     // overlong form and an encoded surrogate are skipped.
     TypeText(typer, "a\r\nb\xF0\x9F\x98\x80\x80\xC0\xAF\xED\xA0\x80z\xE4\xB8");
-    EXPECT_EQ(typer.typed, U"a\nb\U0001F600z");
+    EXPECT_EQ(typer.Typed(), U"a\nb\U0001F600z");
 }
 
 }  // namespace
