@@ -269,6 +269,12 @@ std::vector<std::uint8_t> VirtualMouse::ShapeReplyLocked(const VirtualFirmware::
     return bytes;
 }
 
+void VirtualMouse::LogLocked(VirtualRequest request) {
+    if (recordRequests_) {
+        requests_.push_back(std::move(request));
+    }
+}
+
 void VirtualMouse::Fire(const Events& events) {
     if (events.empty()) {
         return;
@@ -446,6 +452,11 @@ int VirtualMouse::WriteCount() const {
     }));
 }
 
+void VirtualMouse::RecordRequests(bool record) {
+    std::lock_guard lock(mutex_);
+    recordRequests_ = record;
+}
+
 int VirtualMouse::WriteAttempts() const {
     std::lock_guard lock(mutex_);
     return writeAttempts_;
@@ -563,7 +574,7 @@ int VirtualMouse::Write(int handleId, const std::uint8_t* data, std::size_t leng
         logged.time = clock_.Now();
 
         if (unplugCountdown_ > 0 && --unplugCountdown_ == 0) {
-            requests_.push_back(std::move(logged));
+            LogLocked(std::move(logged));
             for (int i = 0; i < static_cast<int>(interfaces_.size()); ++i) {
                 Events more = SetPluggedLocked(i, false);
                 events.insert(events.end(), more.begin(), more.end());
@@ -577,7 +588,7 @@ int VirtualMouse::Write(int handleId, const std::uint8_t* data, std::size_t leng
                     logged.answered = true;
                 }
             }
-            requests_.push_back(std::move(logged));
+            LogLocked(std::move(logged));
         }
     }
     Fire(events);
@@ -635,7 +646,7 @@ int VirtualMouse::SendFeatureReport(int handleId, const std::uint8_t* data, std:
     const bool reachable = node.commands && (attachment.config.link != VirtualLink::Receiver ||
                                              attachment.config.mouseOnline);
     logged.answered = reachable && !rejectFeatures_ && data[0] == kVersionReportId;
-    requests_.push_back(logged);
+    LogLocked(logged);
     if (!logged.answered) {
         handle->error = "feature report rejected";
         return -1;
@@ -656,7 +667,7 @@ int VirtualMouse::GetFeatureReport(int handleId, std::uint8_t* data, std::size_t
     const bool reachable = node.commands && (attachment.config.link != VirtualLink::Receiver ||
                                              attachment.config.mouseOnline);
     logged.answered = reachable && !rejectFeatures_ && data[0] == kVersionReportId;
-    requests_.push_back(logged);
+    LogLocked(logged);
     if (!logged.answered) {
         handle->error = "feature report rejected";
         return -1;

@@ -118,6 +118,8 @@ class VirtualMouse {
     // Every write call, including those that failed before reaching the mouse.
     int WriteAttempts() const;
     void ClearRequests();
+    // Whether requests are kept for Requests() (on by default; long benchmarks turn it off).
+    void RecordRequests(bool record);
 
     // Flash contents from and to a state file; false with a reason when it cannot be used.
     bool LoadState(const std::string& path, std::string& error);
@@ -177,6 +179,7 @@ class VirtualMouse {
     std::vector<std::uint8_t> ShapeReplyLocked(const VirtualFirmware::Report& reply);
     Events SetPluggedLocked(int index, bool plugged);
     void Fire(const Events& events);
+    void LogLocked(VirtualRequest request);
     std::uint16_t ProductIdOf(const Interface& attachment) const;
     std::uint16_t VendorIdOf(const Interface& attachment) const;
 
@@ -200,6 +203,7 @@ class VirtualMouse {
     int unplugCountdown_ = 0;
     bool rejectFeatures_ = false;
     bool denyAccess_ = false;
+    bool recordRequests_ = true;
     Clock::Duration latency_{};
 };
 
