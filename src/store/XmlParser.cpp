@@ -1,6 +1,7 @@
 #include "store/XmlParser.h"
 
 #include <string>
+#include <unordered_map>
 
 #include "store/XmlTag.h"
 
@@ -9,9 +10,6 @@ namespace {
 
 // A hostile document can hold thousands of faults; the log keeps the first ones.
 constexpr size_t kMaxLoggedIssues = 32;
-// An end tag is matched against this many open elements at most, which bounds the work a run of
-// stray end tags under deep nesting can cause.
-constexpr size_t kEndTagSearchDepth = 256;
 
 class Indexer {
   public:
@@ -37,12 +35,19 @@ class Indexer {
     void SkipDoctype(size_t lt);
     void StartTag(size_t lt);
     void EndTag(size_t lt);
+    void Open(int index);
+    // Removes the innermost open element and returns it.
+    XmlElement& Close();
     void CloseUnended(size_t at);
 
     std::string_view text_;
     std::vector<XmlElement>& elements_;
     std::vector<XmlDocument::LogEntry>& log_;
     std::vector<int> open_;
+    // How many open elements bear each name; kept only after an end tag has first failed to match
+    // the innermost open element, so that stray end tags under deep nesting cost no search.
+    std::unordered_map<std::string_view, size_t> openNames_;
+    bool countingNames_ = false;
     size_t pos_ = 0;
     size_t issues_ = 0;
     XmlIndexResult result_;
@@ -152,10 +157,11 @@ void Indexer::StartTag(size_t lt) {
     if (part == TagPart::kEmptyClose) {
         element.emptyForm = true;
         element.contentEnd = element.end = p;
-    } else {
-        open_.push_back(index);
     }
     elements_.push_back(element);
+    if (!element.emptyForm) {
+        Open(index);
+    }
     XmlElement& parentElement = elements_[static_cast<size_t>(parent)];
     if (parentElement.lastChild < 0) {
         parentElement.firstChild = index;
@@ -182,30 +188,48 @@ void Indexer::EndTag(size_t lt) {
     }
     pos_ = p + 1;
     const std::string_view name = text_.substr(lt + 2, nameLength);
-    size_t depth = 0;
-    while (depth < open_.size() && depth < kEndTagSearchDepth &&
-           NameOf(elements_[static_cast<size_t>(open_[open_.size() - 1 - depth])]) != name) {
-        ++depth;
+    if (open_.empty() || NameOf(elements_[static_cast<size_t>(open_.back())]) != name) {
+        if (!countingNames_) {
+            for (const int index : open_) {
+                ++openNames_[NameOf(elements_[static_cast<size_t>(index)])];
+            }
+            countingNames_ = true;
+        }
+        const auto found = openNames_.find(name);
+        if (found == openNames_.end() || found->second == 0) {
+            Fault("lone_end_tag", lt);
+            return;
+        }
+        // Elements opened inside the matching one and never closed end where its end tag begins.
+        while (NameOf(elements_[static_cast<size_t>(open_.back())]) != name) {
+            CloseUnended(lt);
+        }
     }
-    if (depth == open_.size() || depth == kEndTagSearchDepth) {
-        Fault("lone_end_tag", lt);
-        return;
-    }
-    // Elements opened inside the matching one and never closed end where its end tag begins.
-    for (; depth > 0; --depth) {
-        CloseUnended(lt);
-    }
-    XmlElement& element = elements_[static_cast<size_t>(open_.back())];
+    XmlElement& element = Close();
     element.contentEnd = lt;
     element.end = pos_;
+}
+
+void Indexer::Open(int index) {
+    open_.push_back(index);
+    if (countingNames_) {
+        ++openNames_[NameOf(elements_[static_cast<size_t>(index)])];
+    }
+}
+
+XmlElement& Indexer::Close() {
+    XmlElement& element = elements_[static_cast<size_t>(open_.back())];
     open_.pop_back();
+    if (countingNames_) {
+        --openNames_[NameOf(element)];
+    }
+    return element;
 }
 
 void Indexer::CloseUnended(size_t at) {
-    XmlElement& element = elements_[static_cast<size_t>(open_.back())];
+    XmlElement& element = Close();
     element.unended = true;
     element.contentEnd = element.end = at;
-    open_.pop_back();
     Fault("unended_start_tag", element.start);
 }
 
