@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstring>
 
+#include "store/TextEncoding.h"
+
 namespace quillon {
 namespace {
 
@@ -61,12 +63,10 @@ bool Replied(int count, const CommandFrame& frame) {
     return count > 0 && frame[0] == CommandFrame::kReplyMarker;
 }
 
-std::string PrintableText(const std::uint8_t* bytes, std::size_t count) {
-    std::string text;
-    for (std::size_t i = 0; i < count && bytes[i] != 0; ++i) {
-        text += bytes[i] >= 0x20 && bytes[i] < 0x7F ? static_cast<char>(bytes[i]) : '?';
-    }
-    return text;
+// The device's bytes in the system code page, up to the first NUL.
+std::string VersionText(const std::uint8_t* bytes, std::size_t count) {
+    std::string_view text(reinterpret_cast<const char*>(bytes), count);
+    return Windows1252ToUtf8(text.substr(0, text.find('\0')));
 }
 
 }  // namespace
@@ -169,7 +169,7 @@ bool ReadFeatureVersionOn(HidDevice& device, std::string& text, Clock& clock) {
         // Never past the bytes that actually came, whatever length the device claims.
         std::size_t received = count > 3 ? static_cast<std::size_t>(count) - 3 : 0;
         std::size_t length = std::min({std::size_t{reply[2]}, kVersionTextMax, received});
-        std::string version = PrintableText(reply.data() + 3, length);
+        std::string version = VersionText(reply.data() + 3, length);
         if (!version.empty()) {
             text = version;
         }

@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "device/DeviceWatcher.h"
+#include "store/TextEncoding.h"
 
 namespace quillon {
 namespace {
@@ -17,29 +18,9 @@ constexpr std::size_t kMaxStringChars = 512;
 // hidapi's wide strings hold UTF-32 code points on Linux.
 std::string ToUtf8(const wchar_t* text) {
     std::string out;
-    if (text == nullptr) {
-        return out;
-    }
-    for (; *text != L'\0'; ++text) {
-        auto c = static_cast<std::uint32_t>(*text);
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            c = 0xFFFD;
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+    for (; text != nullptr && *text != L'\0'; ++text) {
+        auto c = static_cast<char32_t>(*text);
+        AppendUtf8(out, c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? U'\uFFFD' : c);
     }
     return out;
 }

@@ -1,12 +1,11 @@
 #include "emulator/VirtualMouseStateFile.h"
 
-#include <cstdio>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <vector>
 
 #include "platform/NumberText.h"
+#include "platform/WholeFile.h"
 
 namespace quillon {
 namespace {
@@ -14,7 +13,7 @@ namespace {
 constexpr const char* kMagic = "quillon-virtual-mouse";
 constexpr int kVersion = 1;
 // A state file is a few kilobytes; anything far larger is not one.
-constexpr std::streamsize kMaxFileSize = 64 * 1024;
+constexpr std::size_t kMaxFileSize = 64 * 1024;
 
 std::string ToHex(const std::uint8_t* bytes, std::size_t count) {
     static const char digits[] = "0123456789abcdef";
@@ -176,18 +175,10 @@ bool ParseVirtualMouseState(const std::string& text, VirtualFirmwareState& state
 
 bool LoadVirtualMouseState(const std::string& path, VirtualFirmwareState& state,
                            std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot read " + path;
+    std::string text;
+    if (!ReadWholeFile(path, text, error, kMaxFileSize)) {
         return false;
     }
-    std::string text(static_cast<std::size_t>(kMaxFileSize) + 1, '\0');
-    file.read(text.data(), kMaxFileSize + 1);
-    if (file.gcount() > kMaxFileSize) {
-        error = path + " is too large for a state file";
-        return false;
-    }
-    text.resize(static_cast<std::size_t>(file.gcount()));
     if (!ParseVirtualMouseState(text, state, error)) {
         error = path + ": " + error;
         return false;
@@ -197,23 +188,7 @@ bool LoadVirtualMouseState(const std::string& path, VirtualFirmwareState& state,
 
 bool SaveVirtualMouseState(const VirtualFirmwareState& state, const std::string& path,
                            std::string& error) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file << FormatVirtualMouseState(state);
-        file.flush();
-        if (!file) {
-            error = "cannot write " + temporary;
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = "cannot replace " + path;
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return ReplaceFileContent(path, FormatVirtualMouseState(state), error);
 }
 
 }  // namespace quillon

@@ -220,7 +220,12 @@ TEST(ReadFeatureVersion, GivesTheDevicesTextOrZeroes) {
     state.featureVersion = std::string("V2\x01\xFFok", 6);
     rig.mouse.SetState(state);
     ASSERT_TRUE(rig.manager.ReadFeatureVersion(text));
-    EXPECT_EQ(text, "V2??ok") << "unprintable bytes are not passed on";
+    EXPECT_EQ(text, "V2\x01\xC3\xBFok") << "bytes in the system code page become UTF-8";
+
+    state.featureVersion = std::string("1.2\0junk", 8);
+    rig.mouse.SetState(state);
+    ASSERT_TRUE(rig.manager.ReadFeatureVersion(text));
+    EXPECT_EQ(text, "1.2") << "the text ends at a NUL";
 
     state.featureVersion.clear();
     rig.mouse.SetState(state);
