@@ -17,7 +17,8 @@ void PrintHelp(std::ostream& out) {
            "  --help                show this help and exit\n"
            "  --version             show the version and exit\n"
            "  --json                print machine-readable JSON instead of text\n"
-           "  --config FILE         read the device catalogue from FILE instead of the shipped one\n"
+           "  --config FILE         read the device catalogue from FILE instead of the shipped "
+           "one\n"
            "  --data-dir DIR        keep the settings databases under DIR instead of the default\n"
            "  --profile N           work on profile N (1-5) instead of the active one\n"
            "  --emulate[=MODES][,state=FILE]\n"
@@ -31,7 +32,8 @@ void PrintHelp(std::ostream& out) {
         out << "  " << command.synopsis << "\n";
     }
     out << "\n"
-           "Exit status: 0 success, 1 failure, 2 no configurable mouse connected, 64 usage error.\n";
+           "Exit status: 0 success, 1 failure, 2 no configurable mouse connected, 64 usage "
+           "error.\n";
 }
 
 // Takes the value of "--name VALUE" or "--name=VALUE"; false when the word is not that option.
