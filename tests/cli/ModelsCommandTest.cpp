@@ -24,7 +24,7 @@ TEST(ModelsCommand, AnUnreadableCatalogueWarnsAndPrintsEmptyLists) {
     test::TempDir dir;
     dir.write("broken.xml", "<config><device>");
     for (const std::string file : {"broken.xml", "missing.xml"}) {
-        test::CliResult r = test::RunCli({"--config", dir.file(file), "--json", "models"});
+        test::CliResult r = test::RunCli({"models", "--config", dir.file(file), "--json"});
         EXPECT_EQ(r.status, 0);
         EXPECT_NE(r.err.find("warning: cannot read the device catalogue"), std::string::npos);
         EXPECT_NE(r.out.find(R"({"models":[],"modes":[],"software":{"version":"")"),
@@ -38,6 +38,8 @@ TEST(Cli, RejectsUnknownCommandsAndOptionsWithUsageStatus) {
     EXPECT_EQ(test::RunCli({"--bogus", "models"}).status, 64);
     EXPECT_EQ(test::RunCli({"--profile", "6", "models"}).status, 64);
     EXPECT_EQ(test::RunCli({}).status, 64);
+    EXPECT_EQ(test::RunCli({"models", "--", "--json"}).status, 64)
+        << "after -- words are arguments";
     test::CliResult help = test::RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("models"), std::string::npos);
