@@ -175,6 +175,7 @@ const std::vector<XmlDocument::LogEntry>& XmlDocument::ResultLog() const {
 
 void XmlDocument::Parse(std::string text) {
     text_ = std::move(text);
+    attributesOf_ = kNone;
     const XmlIndexResult result = IndexXml(text_, elements_, log_);
     structureOk_ = result.structureOk;
     topLevelCount_ = result.topLevelCount;
@@ -185,25 +186,39 @@ std::string_view XmlDocument::NameOf(int index) const {
     return std::string_view(text_).substr(At(index).start + 1, At(index).nameLength);
 }
 
+const std::vector<XmlAttributeSpan>& XmlDocument::CurrentAttributes() const {
+    if (attributesOf_ != current_) {
+        attributes_.clear();
+        const XmlElement& element = At(current_);
+        size_t pos = element.start + 1 + element.nameLength;
+        XmlAttributeSpan attribute;
+        while (NextTagPart(text_, pos, attribute) == TagPart::kAttribute) {
+            attributes_.push_back(attribute);
+        }
+        attributesOf_ = current_;
+    }
+    return attributes_;
+}
+
 bool XmlDocument::FindAttribute(std::string_view name, size_t& valueBegin, size_t& valueLength,
                                 size_t& insertAt) const {
     const XmlElement& element = At(current_);
-    size_t pos = element.start + 1 + element.nameLength;
-    insertAt = pos;
-    XmlAttributeSpan attribute;
-    while (NextTagPart(text_, pos, attribute) == TagPart::kAttribute) {
-        if (text_.compare(attribute.nameBegin, attribute.nameLength, name) == 0) {
+    insertAt = element.start + 1 + element.nameLength;
+    for (const XmlAttributeSpan& attribute : CurrentAttributes()) {
+        if (attribute.nameLength == name.size() &&
+            text_.compare(attribute.nameBegin, attribute.nameLength, name) == 0) {
             valueBegin = attribute.valueBegin;
             valueLength = attribute.valueLength;
             return true;
         }
-        insertAt = pos;
+        insertAt = attribute.valueBegin + attribute.valueLength + 1;  // past the closing quote
     }
     return false;
 }
 
 void XmlDocument::ReplaceText(size_t pos, size_t oldLength, std::string_view replacement) {
     text_.replace(pos, oldLength, replacement);
+    attributesOf_ = kNone;
     // Unsigned wrap-around makes adding the converted difference subtract when text shrinks.
     const size_t delta = replacement.size() - oldLength;
     const size_t oldEnd = pos + oldLength;

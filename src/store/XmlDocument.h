@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "store/XmlElement.h"
+#include "store/XmlTag.h"
 
 namespace quillon {
 
@@ -53,6 +54,8 @@ class XmlDocument {
     XmlElement& At(int index) { return elements_[static_cast<size_t>(index)]; }
     const XmlElement& At(int index) const { return elements_[static_cast<size_t>(index)]; }
     std::string_view NameOf(int index) const;
+    // The attributes of the current element, read once per element rather than once per lookup.
+    const std::vector<XmlAttributeSpan>& CurrentAttributes() const;
     // Finds the attribute of the current element; `insertAt` is where a new one would go.
     bool FindAttribute(std::string_view name, size_t& valueBegin, size_t& valueLength,
                        size_t& insertAt) const;
@@ -70,6 +73,8 @@ class XmlDocument {
     int topLevelCount_ = 0;
     bool structureOk_ = true;
     std::vector<LogEntry> log_;
+    mutable std::vector<XmlAttributeSpan> attributes_;
+    mutable int attributesOf_ = kNone;
 };
 
 }  // namespace quillon

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace quillon {
 namespace {
 
 struct Entity {
-    const char* name;
+    std::string_view name;
     char32_t codePoint;
 };
 
@@ -77,16 +77,18 @@ char Fold(char c) {
 }
 
 // Compares a name with an entity name; `fold` ignores letter case.
-int Compare(std::string_view name, const char* entity, bool fold) {
-    const size_t length = std::strlen(entity);
-    for (size_t i = 0; i < name.size() && i < length; ++i) {
-        const char a = fold ? Fold(name[i]) : name[i];
-        const char b = fold ? Fold(entity[i]) : entity[i];
+int Compare(std::string_view name, std::string_view entity, bool fold) {
+    if (!fold) {
+        return name.compare(entity);
+    }
+    for (size_t i = 0; i < name.size() && i < entity.size(); ++i) {
+        const char a = Fold(name[i]);
+        const char b = Fold(entity[i]);
         if (a != b) {
             return static_cast<unsigned char>(a) < static_cast<unsigned char>(b) ? -1 : 1;
         }
     }
-    return name.size() < length ? -1 : (name.size() > length ? 1 : 0);
+    return name.size() < entity.size() ? -1 : (name.size() > entity.size() ? 1 : 0);
 }
 
 // The table sorted by name, once exactly and once by folded name with the lower code point first.

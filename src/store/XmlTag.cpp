@@ -1,24 +1,27 @@
 #include "store/XmlTag.h"
 
+#include <array>
+#include <string_view>
+
 namespace quillon {
 namespace {
 
-bool IsNameChar(char c) {
-    switch (c) {
-        case '<':
-        case '>':
-        case '/':
-        case '=':
-        case '?':
-        case '!':
-        case '"':
-        case '\'':
-        case '&':
-        case '\0':
-            return false;
-        default:
-            return !IsXmlSpace(c);
+// Bytes that may stand in an element or attribute name: all but white space, NUL and the
+// characters that end or structure markup.
+constexpr std::array<bool, 256> kNameChar = [] {
+    std::array<bool, 256> table{};
+    for (size_t c = 0; c < table.size(); ++c) {
+        table[c] = true;
     }
+    for (const char c : std::string_view(" \t\r\n<>/=?!\"'&")) {
+        table[static_cast<unsigned char>(c)] = false;
+    }
+    table[0] = false;
+    return table;
+}();
+
+bool IsNameChar(char c) {
+    return kNameChar[static_cast<unsigned char>(c)];
 }
 
 size_t SkipSpaces(std::string_view text, size_t pos) {
@@ -75,7 +78,7 @@ TagPart NextTagPart(std::string_view text, size_t& pos, XmlAttributeSpan& attrib
     const char quote = text[p];
     attribute.valueBegin = ++p;
     // A "<" cannot stand in a value; stopping there keeps a missing quote from swallowing the
-    // rest of the document.
+    // markup after it.
     while (p < text.size() && text[p] != quote && text[p] != '<') {
         ++p;
     }
