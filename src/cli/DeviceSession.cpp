@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "device/HidapiBackend.h"
-#include "emulator/EmulateSpec.h"
+#include "emulator/EmulationRequest.h"
 #include "emulator/VirtualMouseBackend.h"
 
 namespace quillon::cli {
@@ -79,22 +79,22 @@ int DeviceSession::Open() {
 }
 
 int DeviceSession::OpenEmulator() {
-    EmulateSpec spec;
+    EmulationRequest request;
     std::string error;
-    if (!ParseEmulateSpec(context_.options.emulateSpec, spec, error)) {
+    if (!ParseEmulation(context_.options.emulateSpec, request, error)) {
         return context_.Fail(kExitUsage, "--emulate: " + error);
     }
     mouse_ = std::make_unique<VirtualMouse>();
-    if (!spec.stateFile.empty()) {
+    if (!request.stateFile.empty()) {
         std::error_code ignored;
-        if (std::filesystem::exists(spec.stateFile, ignored) &&
-            !mouse_->LoadState(spec.stateFile, error)) {
+        if (std::filesystem::exists(request.stateFile, ignored) &&
+            !mouse_->LoadState(request.stateFile, error)) {
             return context_.Fail(kExitFailure, "cannot use the virtual mouse's state: " + error);
         }
-        stateFile_ = spec.stateFile;
+        stateFile_ = request.stateFile;
     }
     // The virtual mouse takes the catalogue's ids, so the shipped catalogue accepts it.
-    for (VirtualInterfaceConfig config : spec.interfaces) {
+    for (VirtualInterfaceConfig config : request.interfaces) {
         for (const DeviceModelRecord& record : modes_) {
             if (record.mode == ModeOfLink(config.link)) {
                 config.vendorId = static_cast<std::uint16_t>(record.vid);

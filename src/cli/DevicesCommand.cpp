@@ -28,6 +28,7 @@ void PrintTable(std::ostream& out, const std::vector<std::vector<std::string>>& 
                 line += std::string(widths[i] - row[i].size() + 2, ' ');
             }
         }
+        line.erase(line.find_last_not_of(' ') + 1);
         out << line << "\n";
     }
 }

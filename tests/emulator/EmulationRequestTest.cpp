@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "emulator/EmulateSpec.h"
+#include "emulator/EmulationRequest.h"
 
 namespace quillon {
 namespace {
 
-TEST(EmulateSpec, ReadsConnectionsAndTheStateFile) {
+TEST(EmulationRequest, ReadsConnectionsAndTheStateFile) {
     struct Case {
         const char* text;
         std::vector<std::pair<VirtualLink, bool>> links;
@@ -25,24 +25,24 @@ TEST(EmulateSpec, ReadsConnectionsAndTheStateFile) {
         {"receiver,state=/tmp/a,b", {{VirtualLink::Receiver, true}}, "/tmp/a,b"},
     };
     for (const Case& c : cases) {
-        EmulateSpec spec;
+        EmulationRequest request;
         std::string error;
-        ASSERT_TRUE(ParseEmulateSpec(c.text, spec, error)) << c.text << ": " << error;
+        ASSERT_TRUE(ParseEmulation(c.text, request, error)) << c.text << ": " << error;
         std::vector<std::pair<VirtualLink, bool>> links;
-        for (const VirtualInterfaceConfig& config : spec.interfaces) {
+        for (const VirtualInterfaceConfig& config : request.interfaces) {
             links.emplace_back(config.link, config.mouseOnline);
         }
         EXPECT_EQ(links, c.links) << c.text;
-        EXPECT_EQ(spec.stateFile, c.stateFile) << c.text;
+        EXPECT_EQ(request.stateFile, c.stateFile) << c.text;
     }
 }
 
-TEST(EmulateSpec, RefusesWhatItDoesNotKnow) {
+TEST(EmulationRequest, RefusesWhatItDoesNotKnow) {
     for (const char* text : {"usb", "wired+", "+wired", "wired,receiver", "state=", "Wired",
                              "wired,,state=x", "wired,colour=red"}) {
-        EmulateSpec spec;
+        EmulationRequest request;
         std::string error;
-        EXPECT_FALSE(ParseEmulateSpec(text, spec, error)) << text;
+        EXPECT_FALSE(ParseEmulation(text, request, error)) << text;
         EXPECT_FALSE(error.empty()) << text;
     }
 }

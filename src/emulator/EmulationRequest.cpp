@@ -1,4 +1,4 @@
-#include "emulator/EmulateSpec.h"
+#include "emulator/EmulationRequest.h"
 
 namespace quillon {
 namespace {
@@ -42,8 +42,8 @@ bool ParseModes(std::string_view modes, std::vector<VirtualInterfaceConfig>& int
 
 }  // namespace
 
-bool ParseEmulateSpec(std::string_view text, EmulateSpec& spec, std::string& error) {
-    EmulateSpec parsed;
+bool ParseEmulation(std::string_view text, EmulationRequest& request, std::string& error) {
+    EmulationRequest parsed;
     bool modesGiven = false;
     while (!text.empty()) {
         if (text.substr(0, kStatePrefix.size()) == kStatePrefix) {
@@ -69,7 +69,7 @@ bool ParseEmulateSpec(std::string_view text, EmulateSpec& spec, std::string& err
     if (parsed.interfaces.empty()) {
         parsed.interfaces.push_back(VirtualInterfaceConfig{});
     }
-    spec = std::move(parsed);
+    request = std::move(parsed);
     return true;
 }
 

@@ -9,7 +9,7 @@
 namespace quillon {
 
 // What --emulate[=MODES][,state=FILE] asks for.
-struct EmulateSpec {
+struct EmulationRequest {
     std::vector<VirtualInterfaceConfig> interfaces;
     std::string stateFile;  // empty: the virtual mouse starts fresh and keeps nothing
 };
@@ -17,6 +17,6 @@ struct EmulateSpec {
 // MODES is a '+' list of wired, receiver, receiver-asleep and bluetooth (wired when empty);
 // "state=" takes the rest of the text as a file name, commas included. False with a reason for
 // anything else.
-bool ParseEmulateSpec(std::string_view text, EmulateSpec& spec, std::string& error);
+bool ParseEmulation(std::string_view text, EmulationRequest& request, std::string& error);
 
 }  // namespace quillon
