@@ -10,7 +10,7 @@
 namespace quillon::test {
 namespace {
 
-constexpr int kRounds = 150;
+constexpr int kRounds = 400;
 constexpr int kStepsPerRound = 4;
 
 // What one thread did, to compare with what the file holds afterwards.
@@ -18,6 +18,7 @@ struct Writes {
     std::map<int, int> lastKeyId;  // key code -> id returned by the last save
     std::set<int> macroIds;
     bool readsConsistent = true;
+    bool idsConsistent = true;
 };
 
 // One thread's share: its own profile and macro, so the final contents are predictable.
@@ -35,7 +36,14 @@ void Hammer(SettingsStore& store, int profile, Writes& writes) {
         key.profile = profile;
         key.key_code = 1 + round % 9;
         key.macro_value = round + 1;
-        writes.lastKeyId[key.key_code] = store.SaveKeyAssignment(key);
+        int id = store.SaveKeyAssignment(key);
+        writes.lastKeyId[key.key_code] = id;
+        // Only this thread writes this profile, so the row read back must carry the id the save
+        // returned, not the id of the other thread's insert.
+        KeyAssignment read;
+        if (!store.GetKeyAssignment(profile, key.key_code, read) || read.key_id != id) {
+            writes.idsConsistent = false;
+        }
 
         std::vector<MacroItem> items;
         for (int i = 0; i < kStepsPerRound; ++i) {
@@ -80,6 +88,7 @@ TEST_F(StoreConcurrencyTest, TwoThreadsKeepEveryWriteAndEveryId) {
     for (int profile : {1, 2}) {
         const Writes& w = writes[profile - 1];
         EXPECT_TRUE(w.readsConsistent);
+        EXPECT_TRUE(w.idsConsistent);
         std::string value;
         ASSERT_TRUE(store.GetValue(profile, "dpi_index", value));
         EXPECT_EQ(value, std::to_string(kRounds - 1));
