@@ -100,6 +100,11 @@ struct BadFile {
     DatabaseFileState state;
 };
 
+// Names the case in test listings instead of dumping the object's bytes.
+void PrintTo(const BadFile& file, std::ostream* out) {
+    *out << file.name;
+}
+
 class BadDatabaseFileTest : public ::testing::TestWithParam<BadFile> {};
 
 TEST_P(BadDatabaseFileTest, IsRefusedLeftUntouchedAndEveryOperationFailsSoftly) {
