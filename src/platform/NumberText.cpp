@@ -54,8 +54,19 @@ int ParseLeading(std::string_view text, int base) {
 
 }  // namespace
 
-int ParseLeadingInt(std::string_view text) { return ParseLeading(text, 10); }
+int ParseLeadingInt(std::string_view text) {
+    return ParseLeading(text, 10);
+}
 
-int ParseLeadingHex(std::string_view text) { return ParseLeading(text, 16); }
+int ParseLeadingHex(std::string_view text) {
+    return ParseLeading(text, 16);
+}
+
+std::string Hex4(int value) {
+    static const char digits[] = "0123456789abcdef";
+    const auto word = static_cast<unsigned>(value) & 0xFFFFu;
+    return {digits[word >> 12], digits[(word >> 8) & 0xF], digits[(word >> 4) & 0xF],
+            digits[word & 0xF]};
+}
 
 }  // namespace quillon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace quillon {
@@ -10,5 +11,8 @@ int ParseLeadingInt(std::string_view text);
 
 // Leading hexadecimal number (as strtol with base 16: optional sign and "0x"); 0 when none.
 int ParseLeadingHex(std::string_view text);
+
+// The low 16 bits as four lower-case hexadecimal digits ("1915", "ae1c"), as USB ids are written.
+std::string Hex4(int value);
 
 }  // namespace quillon
