@@ -19,6 +19,32 @@ const std::vector<Command>& AllCommands() {
         {"set", "set KEY VALUE          change one setting of the profile (a whole number)",
          RunSet},
         {"values", "values                 every setting of the profile", RunValues},
+        {"read",
+         "read                   read the mouse's settings into the profile",
+         RunRead},
+        {"apply",
+         "apply                  send macros, buttons and performance settings to the mouse",
+         RunApply},
+        {"info",
+         "info                   connection, firmware version and battery of the mouse",
+         RunInfo},
+        {"dpi",
+         "dpi                    the six DPI stages of the profile and the current one\n"
+         "  dpi set STAGE VALUE    give stage 1-6 a DPI (200-24000, nearest 100)\n"
+         "  dpi select STAGE       make stage 1-6 the current one",
+         RunDpi},
+        {"rate",
+         "rate 125|250|500|1000  the report rate in Hz",
+         RunRate},
+        {"reset",
+         "reset                  factory reset of the mouse and of the settings database",
+         RunReset},
+        {"restore-defaults",
+         "restore-defaults       default buttons and settings for the profile",
+         RunRestoreDefaults},
+        {"watch",
+         "watch                  print the mouse's own changes until interrupted",
+         RunWatch},
     };
     return commands;
 }

@@ -13,4 +13,14 @@ int RunGet(CliContext& context, const CommandArgs& args);
 int RunSet(CliContext& context, const CommandArgs& args);
 int RunValues(CliContext& context, const CommandArgs& args);
 
+// Device work (DeviceTaskCommands.cpp, DpiCommands.cpp, WatchCommand.cpp).
+int RunRead(CliContext& context, const CommandArgs& args);
+int RunApply(CliContext& context, const CommandArgs& args);
+int RunInfo(CliContext& context, const CommandArgs& args);
+int RunReset(CliContext& context, const CommandArgs& args);
+int RunRestoreDefaults(CliContext& context, const CommandArgs& args);
+int RunDpi(CliContext& context, const CommandArgs& args);
+int RunRate(CliContext& context, const CommandArgs& args);
+int RunWatch(CliContext& context, const CommandArgs& args);
+
 }  // namespace quillon::cli

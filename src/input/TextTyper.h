@@ -7,7 +7,7 @@ namespace quillon {
 // Types characters into whatever application has the keyboard focus (the desktop's synthetic
 // input: XTest on X11). The emoji button's notification reaches the program through here.
 class TextTyper {
-public:
+  public:
     virtual ~TextTyper() = default;
     // Presses and releases one Unicode character.
     virtual void TypeCharacter(char32_t character) = 0;

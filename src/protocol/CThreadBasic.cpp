@@ -32,8 +32,8 @@ bool CThreadBasic::Stop() {
     running_ = false;
     stopRequested_ = true;
     changed_.notify_all();
-    bool ended = changed_.wait_for(lock, std::chrono::milliseconds(kStopWaitMs),
-                                   [this] { return ended_; });
+    bool ended =
+        changed_.wait_for(lock, std::chrono::milliseconds(kStopWaitMs), [this] { return ended_; });
     if (ended && thread_.joinable()) {
         lock.unlock();
         thread_.join();

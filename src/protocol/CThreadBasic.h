@@ -9,7 +9,7 @@ namespace quillon {
 // Base of a worker thread that calls Step() over and over with a pause after each call.
 // The pause waits on a condition variable, so Stop() and Wake() end it at once.
 class CThreadBasic {
-public:
+  public:
     CThreadBasic() = default;
     CThreadBasic(const CThreadBasic&) = delete;
     CThreadBasic& operator=(const CThreadBasic&) = delete;
@@ -32,7 +32,7 @@ public:
     static constexpr int kDefaultIntervalMs = 30;
     static constexpr int kStopWaitMs = 1000;
 
-protected:
+  protected:
     // One unit of work. True when it did work (the full interval follows); false when it found
     // nothing to do, so a Wake() may end the following pause early.
     virtual bool Step() = 0;
@@ -44,7 +44,7 @@ protected:
     // own members calls this in its destructor, before those members go away.
     void Finish();
 
-private:
+  private:
     void Run(int intervalMs, bool repeat);
     // Waits until the deadline, Stop(), or (when `wakeable`) Wake().
     bool WaitFor(int ms, bool wakeable);

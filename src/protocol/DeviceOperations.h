@@ -5,7 +5,7 @@ namespace quillon {
 // The device commands the worker's tasks run, one per operation of the command set. All run on
 // the worker thread; failures are handled inside (silent writes, reads that store nothing).
 class DeviceOperations {
-public:
+  public:
     virtual ~DeviceOperations() = default;
 
     // Battery, the six button tables and the performance block into the database. Always true.

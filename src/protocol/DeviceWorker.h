@@ -10,7 +10,7 @@ namespace quillon {
 // The device worker: every step runs one queued task or, with the queue empty and a mouse
 // present, one notification poll. All traffic with the mouse goes through here.
 class DeviceWorker : public CThreadBasic {
-public:
+  public:
     DeviceWorker(TaskQueue& queue, WorkerHost& host, DeviceOperations& operations);
     ~DeviceWorker() override;
 
@@ -21,10 +21,10 @@ public:
     static constexpr int kArrivalWaitMs = 1000;  // lets a new interface finish enumerating
     static constexpr int kSettleMs = 100;
 
-protected:
+  protected:
     bool Step() override;
 
-private:
+  private:
     void RunTask(int id);
     void InitialLoad();
     void FirstRead();

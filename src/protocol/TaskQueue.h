@@ -12,7 +12,7 @@ namespace quillon {
 // First-in first-out list of device task ids shared by the window thread (producer) and the
 // device worker (consumer). No de-duplication, no bound; every operation is atomic.
 class TaskQueue {
-public:
+  public:
     void Enqueue(int id);
     void Enqueue(DeviceTask task) { Enqueue(static_cast<int>(task)); }
 
@@ -25,7 +25,7 @@ public:
     // pause at once instead of at the end of its interval.
     void SetWakeHandler(std::function<void()> handler);
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::deque<int> ids_;
     std::function<void()> wake_;

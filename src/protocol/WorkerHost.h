@@ -9,7 +9,7 @@ namespace quillon {
 // window implements it; so do the command line and the tests. Every call comes from the worker
 // thread, so an implementation that owns widgets marshals to its own thread as needed.
 class WorkerHost {
-public:
+  public:
     virtual ~WorkerHost() = default;
 
     // At least one interface of the served device type is listed.

@@ -13,12 +13,12 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 class CountingThread : public CThreadBasic {
-public:
+  public:
     ~CountingThread() override { Finish(); }
     std::atomic<int> steps = 0;
     std::atomic<int> stepMs = 0;  // how long each step blocks
 
-protected:
+  protected:
     bool Step() override {
         ++steps;
         std::this_thread::sleep_for(milliseconds(stepMs.load()));

@@ -17,7 +17,7 @@ using Events = std::vector<std::string>;
 
 // Window side of the worker: flags it can set, and a log of every callback.
 class LoggingHost : public WorkerHost {
-public:
+  public:
     explicit LoggingHost(Events& log) : log_(log) {}
 
     std::atomic<bool> present = true;
@@ -52,12 +52,12 @@ public:
                        std::to_string(lParam));
     }
 
-private:
+  private:
     Events& log_;
 };
 
 class LoggingOperations : public DeviceOperations {
-public:
+  public:
     explicit LoggingOperations(Events& log) : log_(log) {}
 
     bool ReadDeviceSettings() override {
@@ -77,28 +77,28 @@ public:
     void FactoryResetProcedure() override { log_.push_back("FactoryResetProcedure"); }
     void PollNotifications() override { log_.push_back("PollNotifications"); }
 
-private:
+  private:
     Events& log_;
 };
 
 // Logs its pauses instead of sleeping, so a test sees every wait the step makes.
 class LoggingWorker : public DeviceWorker {
-public:
+  public:
     LoggingWorker(TaskQueue& queue, WorkerHost& host, DeviceOperations& operations, Events& log)
         : DeviceWorker(queue, host, operations), log_(log) {}
 
-protected:
+  protected:
     bool Pause(int ms) override {
         log_.push_back("Pause " + std::to_string(ms));
         return true;
     }
 
-private:
+  private:
     Events& log_;
 };
 
 class DeviceWorkerTest : public ::testing::Test {
-protected:
+  protected:
     Events RunOne(int id) {
         log.clear();
         queue.Enqueue(id);
@@ -114,8 +114,8 @@ protected:
     LoggingWorker worker{queue, host, operations, log};
 };
 
-const Events kFirstRead = {"LoadProfileState",     "ReadDeviceSettings",   "RefreshButtonPage",
-                           "RefreshMacroList",     "RefreshPerformancePage", "ShowFirmwareVersions",
+const Events kFirstRead = {"LoadProfileState",    "ReadDeviceSettings",     "RefreshButtonPage",
+                           "RefreshMacroList",    "RefreshPerformancePage", "ShowFirmwareVersions",
                            "QueryFirmwareVersion"};
 
 Events Join(std::initializer_list<Events> parts) {
@@ -169,10 +169,10 @@ TEST_F(DeviceWorkerTest, ArrivalWaitsRefreshesAndReadsThenLoadsOnce) {
 TEST_F(DeviceWorkerTest, RemovalRefreshesAndRereadsWhateverIsLeft) {
     host.present = true;
     host.presentAfterRefresh = false;
-    EXPECT_EQ(RunOne(static_cast<int>(DeviceTask::DeviceRemoved)),
-              (Events{"RefreshDevices", "LoadProfileState", "ReadDeviceSettings",
-                      "RefreshButtonPage", "RefreshMacroList", "RefreshPerformancePage",
-                      "ShowFirmwareVersions"}));
+    EXPECT_EQ(
+        RunOne(static_cast<int>(DeviceTask::DeviceRemoved)),
+        (Events{"RefreshDevices", "LoadProfileState", "ReadDeviceSettings", "RefreshButtonPage",
+                "RefreshMacroList", "RefreshPerformancePage", "ShowFirmwareVersions"}));
 }
 
 TEST_F(DeviceWorkerTest, InitialLoadTwiceReadsOnce) {
@@ -225,7 +225,7 @@ TEST_F(DeviceWorkerTest, TasksRunFirstInFirstOutOnePerStep) {
 
 // Counts the steps and lets a test wait for a given one.
 class CountingOperations : public LoggingOperations {
-public:
+  public:
     using LoggingOperations::LoggingOperations;
     std::promise<void> applied;
     void WriteReportRate() override { applied.set_value(); }

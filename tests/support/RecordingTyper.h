@@ -9,7 +9,7 @@ namespace quillon::test {
 
 // A typer that keeps what it was asked to type instead of sending keystrokes.
 class RecordingTyper : public TextTyper {
-public:
+  public:
     void TypeCharacter(char32_t character) override {
         std::lock_guard lock(mutex_);
         typed_.push_back(character);
@@ -19,7 +19,7 @@ public:
         return typed_;
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::u32string typed_;
 };

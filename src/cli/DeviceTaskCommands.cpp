@@ -1,0 +1,194 @@
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+
+#include "cli/Commands.h"
+#include "cli/Json.h"
+#include "cli/WorkerSession.h"
+#include "protocol/CommandFrames.h"
+#include "protocol/PerformanceBlock.h"
+#include "protocol/ProfileValues.h"
+
+namespace quillon::cli {
+namespace {
+
+int OpenWithMouse(WorkerSession& session) {
+    if (int status = session.Open(); status != kExitOk) {
+        return status;
+    }
+    return session.RequireMouse();
+}
+
+// "stage 3 (1600 DPI), 1000 Hz" for the stored values of the session's profile.
+std::string PerformanceSummary(WorkerSession& session) {
+    ProfileValues values(session.Store(), session.Profile());
+    int stage = ClampStageIndex(values.Get("dpi_index"));
+    return "stage " + std::to_string(stage + 1) + " (" +
+           std::to_string(values.Get(ProfileValues::DpiValueKey(stage))) + " DPI), " +
+           std::to_string(ReportRateHz(values.Get("report_rate"))) + " Hz";
+}
+
+Json PerformanceJson(WorkerSession& session) {
+    ProfileValues values(session.Store(), session.Profile());
+    int stage = ClampStageIndex(values.Get("dpi_index"));
+    return Json::MakeObject()
+        .Set("profile", session.Profile())
+        .Set("stage", stage + 1)
+        .Set("dpi", values.Get(ProfileValues::DpiValueKey(stage)))
+        .Set("report_rate", ReportRateHz(values.Get("report_rate")))
+        .Set("light_mode", values.Get("light_mode"));
+}
+
+// Asks on stderr (stdout may be read by a script) and reads the answer from stdin.
+bool Confirm(CliContext& context, const std::string& question) {
+    if (context.options.yes) {
+        return true;
+    }
+    context.err << question << " [y/N] " << std::flush;
+    std::string answer;
+    if (!std::getline(std::cin, answer)) {
+        context.err << "\n";
+        return false;
+    }
+    std::transform(answer.begin(), answer.end(), answer.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return answer == "y" || answer == "yes";
+}
+
+}  // namespace
+
+int RunRead(CliContext& context, const CommandArgs& args) {
+    if (!args.empty()) {
+        return context.Fail(kExitUsage, "read takes no arguments");
+    }
+    WorkerSession session(context);
+    if (int status = OpenWithMouse(session); status != kExitOk) {
+        return status;
+    }
+    session.Run(DeviceTask::ReadFromDevice);
+    if (context.options.json) {
+        context.out << PerformanceJson(session).Dump() << "\n";
+    } else {
+        context.out << "Read the mouse's settings into profile " << session.Profile() << ": "
+                    << PerformanceSummary(session) << ".\n";
+    }
+    return kExitOk;
+}
+
+int RunApply(CliContext& context, const CommandArgs& args) {
+    if (!args.empty()) {
+        return context.Fail(kExitUsage, "apply takes no arguments");
+    }
+    WorkerSession session(context);
+    if (int status = OpenWithMouse(session); status != kExitOk) {
+        return status;
+    }
+    std::vector<MacroHeader> macros;
+    int macroCount = session.Store().LoadMacros(macros);
+    session.Run(DeviceTask::ApplyToDevice);
+    if (context.options.json) {
+        context.out << PerformanceJson(session).Set("macros", macroCount).Dump() << "\n";
+    } else {
+        context.out << "Sent to the mouse: " << macroCount << " macro"
+                    << (macroCount == 1 ? "" : "s")
+                    << ", the button tables of profiles 1-5 and the performance settings of "
+                       "profile "
+                    << session.Profile() << ": " << PerformanceSummary(session) << ".\n";
+    }
+    return kExitOk;
+}
+
+int RunInfo(CliContext& context, const CommandArgs& args) {
+    if (!args.empty()) {
+        return context.Fail(kExitUsage, "info takes no arguments");
+    }
+    WorkerSession session(context);
+    if (int status = OpenWithMouse(session); status != kExitOk) {
+        return status;
+    }
+    CommandSet& commands = session.Commands();
+    commands.ShowFirmwareVersions();
+    commands.QueryFirmwareVersion();
+    commands.ReadBattery();
+    const CliWorkerHost& host = session.Host();
+    const int mode = session.Devices().Status().mode;
+    const auto& battery = host.LastBattery();
+    const bool chargeKnown = battery && battery->state != 2;
+    if (context.options.json) {
+        Json info = Json::MakeObject();
+        info.Set("connection_mode", mode)
+            .Set("connection", ConnectionModeName(mode))
+            .Set("firmware", host.Firmware())
+            .Set("battery", battery ? Json(battery->level) : Json())
+            .Set("charging", chargeKnown ? Json(battery->state == 1) : Json());
+        context.out << info.Dump() << "\n";
+        return kExitOk;
+    }
+    context.out << "Connection: " << ConnectionModeName(mode) << "\n"
+                << "Firmware:   " << host.Firmware() << "\n"
+                << "Battery:    ";
+    if (!battery) {
+        context.out << "unknown (the mouse did not answer)\n";
+    } else {
+        context.out << battery->level << "% ("
+                    << (!chargeKnown          ? "charge state unknown"
+                        : battery->state == 1 ? "charging"
+                                              : "not charging")
+                    << ")\n";
+    }
+    return kExitOk;
+}
+
+int RunReset(CliContext& context, const CommandArgs& args) {
+    if (!args.empty()) {
+        return context.Fail(kExitUsage, "reset takes no arguments");
+    }
+    WorkerSession session(context);
+    if (int status = OpenWithMouse(session); status != kExitOk) {
+        return status;
+    }
+    if (!Confirm(context,
+                 "Reset the mouse to its factory settings and empty the settings "
+                 "database (profiles, buttons and macros)?")) {
+        return context.Fail(kExitFailure, "not confirmed; nothing was changed (--yes confirms)");
+    }
+    session.Store().ClearAll();
+    session.Host().SetLoaded(false);
+    session.Run(DeviceTask::FactoryReset);
+    if (context.options.json) {
+        context.out << PerformanceJson(session).Set("reset", true).Dump() << "\n";
+    } else {
+        context.out << "The mouse is back to its factory settings and the settings database "
+                       "starts afresh: "
+                    << PerformanceSummary(session) << ".\n";
+    }
+    return kExitOk;
+}
+
+int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
+    if (!args.empty()) {
+        return context.Fail(kExitUsage, "restore-defaults takes no arguments");
+    }
+    WorkerSession session(context);
+    if (int status = session.Open(); status != kExitOk) {
+        return status;
+    }
+    const int profile = session.Profile();
+    session.Store().DeleteKeyAssignments(profile);
+    session.Store().ResetProfileValues(profile, session.Devices().Status().mode);
+    const bool sent = session.HasMouse();
+    if (sent) {
+        session.Run(DeviceTask::RestoreDefaults);
+    }
+    if (context.options.json) {
+        context.out << PerformanceJson(session).Set("sent", sent).Dump() << "\n";
+    } else {
+        context.out << "Profile " << profile << " has its default buttons and settings again ("
+                    << PerformanceSummary(session) << ")"
+                    << (sent ? "; sent to the mouse.\n"
+                             : "; stored, not sent: no configurable mouse is connected.\n");
+    }
+    return kExitOk;
+}
+
+}  // namespace quillon::cli

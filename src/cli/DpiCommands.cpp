@@ -1,0 +1,160 @@
+#include <cstdio>
+
+#include "cli/Commands.h"
+#include "cli/Json.h"
+#include "cli/StoreSession.h"
+#include "cli/WorkerSession.h"
+#include "platform/NumberText.h"
+#include "protocol/CommandFrames.h"
+#include "protocol/PerformanceBlock.h"
+#include "protocol/ProfileValues.h"
+
+namespace quillon::cli {
+namespace {
+
+// "#RRGGBB" of a stored colour (red in the low byte).
+std::string ColourText(int rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", rgb & 0xFF, (rgb >> 8) & 0xFF,
+                  (rgb >> 16) & 0xFF);
+    return text;
+}
+
+bool ParseNumberWord(const std::string& word, int& value) {
+    value = ParseLeadingInt(word);
+    return !word.empty() && std::to_string(value) == word;
+}
+
+// The stage word of a command line: 1..6.
+bool ParseStage(const std::string& word, int& stage) {
+    return ParseNumberWord(word, stage) && stage >= 1 && stage <= kStageCount;
+}
+
+// Sends with `send` when a mouse takes commands, and says which happened.
+int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
+                   void (CommandSet::*send)()) {
+    bool sent = session.HasMouse();
+    if (sent) {
+        (session.Commands().*send)();
+    }
+    if (context.options.json) {
+        context.out << Json::MakeObject()
+                           .Set("profile", session.Profile())
+                           .Set("stored", true)
+                           .Set("sent", sent)
+                           .Dump()
+                    << "\n";
+    } else if (sent) {
+        context.out << what << ", stored and sent to the mouse.\n";
+    } else {
+        context.out << what
+                    << ", stored; no configurable mouse is connected, so it was not "
+                       "sent.\n";
+    }
+    return kExitOk;
+}
+
+int ShowStages(CliContext& context) {
+    StoreSession session(context);
+    if (!session.Ok()) {
+        return kExitFailure;
+    }
+    ProfileValues values(session.Store(), session.Profile());
+    int current = ClampStageIndex(values.Get("dpi_index")) + 1;
+    if (context.options.json) {
+        Json stages = Json::MakeArray();
+        for (int stage = 1; stage <= kStageCount; ++stage) {
+            stages.Push(
+                Json::MakeObject()
+                    .Set("stage", stage)
+                    .Set("dpi", values.Get(ProfileValues::DpiValueKey(stage - 1)))
+                    .Set("colour", ColourText(values.Get(ProfileValues::DpiColourKey(stage - 1)))));
+        }
+        context.out << Json::MakeObject()
+                           .Set("profile", session.Profile())
+                           .Set("current", current)
+                           .Set("stages", std::move(stages))
+                           .Dump()
+                    << "\n";
+        return kExitOk;
+    }
+    context.out << "Profile " << session.Profile() << ", DPI stages (* current):\n";
+    for (int stage = 1; stage <= kStageCount; ++stage) {
+        char line[64];
+        std::snprintf(line, sizeof line, "%c %d  %5d DPI  %s\n", stage == current ? '*' : ' ',
+                      stage, values.Get(ProfileValues::DpiValueKey(stage - 1)),
+                      ColourText(values.Get(ProfileValues::DpiColourKey(stage - 1))).c_str());
+        context.out << line;
+    }
+    return kExitOk;
+}
+
+int SetStageDpi(CliContext& context, const CommandArgs& args) {
+    int stage = 0;
+    int entered = 0;
+    if (args.size() != 3 || !ParseStage(args[1], stage) || !ParseNumberWord(args[2], entered)) {
+        return context.Fail(kExitUsage, "usage: dpi set STAGE VALUE (STAGE 1-6, VALUE in DPI)");
+    }
+    WorkerSession session(context);
+    if (int status = session.Open(); status != kExitOk) {
+        return status;
+    }
+    int dpi = RoundEnteredDpi(entered);
+    ProfileValues(session.Store(), session.Profile())
+        .Set(ProfileValues::DpiValueKey(stage - 1), dpi);
+    return StoredThenSent(context, session,
+                          "Stage " + std::to_string(stage) + " of profile " +
+                              std::to_string(session.Profile()) + " is " + std::to_string(dpi) +
+                              " DPI",
+                          &CommandSet::WritePerformanceBlock);
+}
+
+int SelectStage(CliContext& context, const CommandArgs& args) {
+    int stage = 0;
+    if (args.size() != 2 || !ParseStage(args[1], stage)) {
+        return context.Fail(kExitUsage, "usage: dpi select STAGE (STAGE 1-6)");
+    }
+    WorkerSession session(context);
+    if (int status = session.Open(); status != kExitOk) {
+        return status;
+    }
+    ProfileValues(session.Store(), session.Profile()).Set("dpi_index", stage - 1);
+    return StoredThenSent(context, session,
+                          "Stage " + std::to_string(stage) + " is the current stage of profile " +
+                              std::to_string(session.Profile()),
+                          &CommandSet::WriteCurrentDpi);
+}
+
+}  // namespace
+
+int RunDpi(CliContext& context, const CommandArgs& args) {
+    if (args.empty()) {
+        return ShowStages(context);
+    }
+    if (args[0] == "set") {
+        return SetStageDpi(context, args);
+    }
+    if (args[0] == "select") {
+        return SelectStage(context, args);
+    }
+    return context.Fail(kExitUsage, "dpi takes no argument, 'set STAGE VALUE' or 'select STAGE'");
+}
+
+int RunRate(CliContext& context, const CommandArgs& args) {
+    int hz = 0;
+    int code = 0;
+    if (args.size() != 1 || !ParseNumberWord(args[0], hz) || (code = ReportRateCode(hz)) == 0) {
+        return context.Fail(kExitUsage, "usage: rate 125|250|500|1000");
+    }
+    WorkerSession session(context);
+    if (int status = session.Open(); status != kExitOk) {
+        return status;
+    }
+    ProfileValues(session.Store(), session.Profile()).Set("report_rate", code);
+    return StoredThenSent(context, session,
+                          "The report rate of profile " + std::to_string(session.Profile()) +
+                              " is " + std::to_string(hz) + " Hz",
+                          &CommandSet::WriteReportRate);
+}
+
+}  // namespace quillon::cli

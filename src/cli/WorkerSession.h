@@ -1,0 +1,63 @@
+#pragma once
+
+#include <memory>
+
+#include "cli/CliContext.h"
+#include "cli/CliWorkerHost.h"
+#include "cli/DeviceSession.h"
+#include "cli/NoticeTyper.h"
+#include "cli/StoreSession.h"
+#include "protocol/CommandSet.h"
+#include "protocol/DeviceTask.h"
+#include "protocol/DeviceWorker.h"
+#include "protocol/TaskQueue.h"
+
+namespace quillon::cli {
+
+// The settings database, the mouse and the device worker of one quillonctl command. The worker
+// runs its steps on the command's own thread, so every transfer stays on one thread:
+//
+//     WorkerSession session(context);
+//     if (int status = session.Open(); status != kExitOk) return status;
+//     if (int status = session.RequireMouse(); status != kExitOk) return status;
+//     session.Run(DeviceTask::ReadFromDevice);
+class WorkerSession {
+  public:
+    explicit WorkerSession(CliContext& context);
+    ~WorkerSession();
+    WorkerSession(const WorkerSession&) = delete;
+    WorkerSession& operator=(const WorkerSession&) = delete;
+
+    // Opens the database and looks for the mouse; kExitOk, or the status to end with after the
+    // reason has been printed.
+    int Open();
+    // Whether a mouse that takes commands is connected: by cable or through a receiver whose
+    // mouse answers (Bluetooth is recognised but not configured).
+    bool HasMouse() const;
+    // kExitOk with such a mouse; otherwise prints why there is none and returns kExitNoDevice.
+    int RequireMouse();
+
+    // Queues the task and runs the worker until the queue is empty (a task may queue another).
+    void Run(DeviceTask task);
+    // One worker step: a queued task, else a notification poll. True when it ran a task.
+    bool Step() { return worker_->RunStep(); }
+
+    SettingsStore& Store() { return store_.Store(); }
+    DeviceSession& Devices() { return devices_; }
+    CliWorkerHost& Host() { return *host_; }
+    CommandSet& Commands() { return *commands_; }
+    TaskQueue& Queue() { return queue_; }
+    int Profile() const { return host_->ActiveProfile(); }
+
+  private:
+    CliContext& context_;
+    StoreSession store_;
+    DeviceSession devices_;
+    TaskQueue queue_;
+    NoticeTyper typer_;
+    std::unique_ptr<CliWorkerHost> host_;
+    std::unique_ptr<CommandSet> commands_;
+    std::unique_ptr<DeviceWorker> worker_;
+};
+
+}  // namespace quillon::cli

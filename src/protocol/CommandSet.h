@@ -1,0 +1,49 @@
+#pragma once
+
+#include "protocol/DeviceOperations.h"
+#include "protocol/LightModeCommand.h"
+#include "protocol/NotificationPoll.h"
+#include "protocol/PerformanceCommands.h"
+#include "protocol/TaskQueue.h"
+#include "protocol/WorkerHost.h"
+
+namespace quillon {
+
+class DeviceManager;
+class SettingsStore;
+class TextTyper;
+
+// The device operations over the real channel and the settings store: what the worker runs
+// for the window, the command line and the benchmarks alike.
+class CommandSet : public DeviceOperations {
+  public:
+    CommandSet(DeviceManager& devices, SettingsStore& store, WorkerHost& host, TaskQueue& queue,
+               TextTyper& typer);
+
+    bool ReadDeviceSettings() override;
+    void ReadBattery() override { performance_.ReadBattery(); }
+    void WritePerformanceBlock() override { performance_.WritePerformanceBlock(); }
+    void WriteCurrentDpi() override { performance_.WriteCurrentDpi(); }
+    void WriteReportRate() override { performance_.WriteReportRate(); }
+    void WriteLightMode() override { lightMode_.WriteLightMode(); }
+    void ResetLightMode() override { lightMode_.ResetLightMode(); }
+    void WriteButtons() override;
+    void WriteMacros() override;
+    void ShowFirmwareVersions() override { performance_.ShowFirmwareVersions(); }
+    void QueryFirmwareVersion() override { performance_.QueryFirmwareVersion(); }
+    void FactoryResetProcedure() override;
+    void PollNotifications() override { poll_.Poll(); }
+
+  private:
+    // The button tables of profile indexes 0..5 into the store.
+    void ReadButtonTables();
+
+    DeviceManager& devices_;
+    SettingsStore& store_;
+    WorkerHost& host_;
+    PerformanceCommands performance_;
+    LightModeCommand lightMode_;
+    NotificationPoll poll_;
+};
+
+}  // namespace quillon

@@ -1,0 +1,97 @@
+#include "protocol/NotificationPoll.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "device/DeviceManager.h"
+#include "input/TextTyper.h"
+#include "protocol/DeviceTask.h"
+#include "protocol/ProfileValues.h"
+
+namespace quillon {
+
+using std::chrono::milliseconds;
+
+NotificationPoll::NotificationPoll(DeviceManager& devices, SettingsStore& store, WorkerHost& host,
+                                   TaskQueue& queue, TextTyper& typer)
+    : devices_(devices), store_(store), host_(host), queue_(queue), typer_(typer) {}
+
+void NotificationPoll::Poll() {
+    Clock::Duration now = devices_.GetClock().Now();
+    if (lastPoll_ && now - *lastPoll_ < milliseconds(kMinGapMs)) {
+        return;
+    }
+    lastPoll_ = now;
+    NotificationReport report{};
+    if (ReadReport(report)) {
+        Handle(DecodeNotification(report));
+    }
+}
+
+bool NotificationPoll::ReadReport(NotificationReport& report) {
+    if (!devices_.IsReady()) {
+        return false;
+    }
+    HidDevice* device = devices_.ActiveInterface();
+    if (device == nullptr) {
+        return false;
+    }
+    // One long read would hold the worker for a second while the mouse is silent; short reads
+    // with a look at the queue between them let a queued task start at once.
+    Clock& clock = devices_.GetClock();
+    Clock::Duration deadline = clock.Now() + milliseconds(kReadTimeoutMs);
+    for (;;) {
+        auto left = std::chrono::ceil<milliseconds>(deadline - clock.Now()).count();
+        if (left <= 0) {
+            return false;
+        }
+        int slice = static_cast<int>(std::min<long long>(left, kReadSliceMs));
+        int read = device->Read(report.data(), report.size(), slice);
+        if (read != 0) {
+            return read > 0;
+        }
+        if (!queue_.Empty()) {
+            return false;
+        }
+    }
+}
+
+void NotificationPoll::Handle(const Notification& note) {
+    ProfileValues values(store_, host_.ActiveProfile());
+    switch (note.kind) {
+        case Notification::Kind::None:
+        case Notification::Kind::Other:
+            break;
+        case Notification::Kind::WriteCurrentDpi:
+            queue_.Enqueue(DeviceTask::WriteCurrentDpi);
+            break;
+        case Notification::Kind::Emoji:
+            TypeEmoji(typer_, note.value);
+            break;
+        case Notification::Kind::Battery:
+            host_.SetBattery(note.value, note.second);
+            break;
+        case Notification::Kind::Stage:
+            if (note.value != stageCache_) {
+                stageCache_ = note.value;
+                ShowStage(values, note.value);
+            }
+            // The rate travels with every stage report, changed or not.
+            values.Set("report_rate", note.second);
+            host_.ShowReportRate(note.second);
+            break;
+        case Notification::Kind::LightMode:
+            values.Set("light_mode", note.value);
+            host_.SetLightMode(note.value);
+            break;
+    }
+}
+
+void NotificationPoll::ShowStage(const ProfileValues& values, int stage) {
+    values.Set("dpi_index", stage - 1);
+    int dpi = values.Get(ProfileValues::DpiValueKey(stage - 1));
+    host_.ShowCurrentStage(stage, dpi);
+    host_.PostMessage(MSG_DPI_CHANGED, 0, static_cast<std::intptr_t>((dpi & 0xFFFF) << 16 | stage));
+}
+
+}  // namespace quillon

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+
+#include "device/Clock.h"
+#include "protocol/Notification.h"
+#include "protocol/ProfileValues.h"
+#include "protocol/TaskQueue.h"
+#include "protocol/WorkerHost.h"
+
+namespace quillon {
+
+class DeviceManager;
+class SettingsStore;
+class TextTyper;
+
+// Reads the mouse's unsolicited reports and brings the store and the window in line with
+// them: current stage and report rate, light mode, battery; emoji buttons type their code.
+// Runs on the device worker whenever its queue is empty.
+class NotificationPoll {
+  public:
+    NotificationPoll(DeviceManager& devices, SettingsStore& store, WorkerHost& host,
+                     TaskQueue& queue, TextTyper& typer);
+
+    // Reads one report and acts on it. At most one read per kMinGapMs; returns at once when
+    // called sooner. The read waits up to kReadTimeoutMs for a silent mouse, but gives up as
+    // soon as a task is queued.
+    void Poll();
+    // Acts on one decoded report.
+    void Handle(const Notification& note);
+
+    static constexpr int kMinGapMs = 200;
+    static constexpr int kReadTimeoutMs = 1000;
+    // Length of one read while waiting; bounds how long a queued task waits for the poll.
+    static constexpr int kReadSliceMs = 5;
+
+  private:
+    // One report into `report`; false when none came (time-out, no interface, a queued task).
+    bool ReadReport(NotificationReport& report);
+    void ShowStage(const ProfileValues& values, int stage);
+
+    DeviceManager& devices_;
+    SettingsStore& store_;
+    WorkerHost& host_;
+    TaskQueue& queue_;
+    TextTyper& typer_;
+    std::optional<Clock::Duration> lastPoll_;
+    int stageCache_ = 0;  // last stage the mouse reported, 0 before the first
+};
+
+}  // namespace quillon

@@ -1,0 +1,132 @@
+#include "protocol/PerformanceCommands.h"
+
+#include "device/DeviceManager.h"
+#include "protocol/CommandFrames.h"
+
+namespace quillon {
+namespace {
+
+struct KeyField {
+    const char* key;
+    int PerformanceValues::*field;
+};
+
+// Stored in this order after a read; "dpi_count" and the stage DPIs follow "dpi_flag".
+constexpr KeyField kLeadingKeys[] = {
+    {"light_mode", &PerformanceValues::lightMode},
+    {"report_rate", &PerformanceValues::reportRate},
+    {"dpi_flag", &PerformanceValues::dpiFlag},
+};
+constexpr KeyField kTrailingKeys[] = {
+    {"scroll_flag", &PerformanceValues::scrollFlag},
+    {"liftoff_height", &PerformanceValues::liftoffHeight},
+    {"sensor_flag", &PerformanceValues::sensorFlag},
+    {"button_respondtime", &PerformanceValues::buttonRespondTime},
+    {"sleep_light", &PerformanceValues::sleepLight},
+    {"e-sports_flag", &PerformanceValues::eSportsFlag},
+    {"move_wakeUp_flag", &PerformanceValues::moveWakeUpFlag},
+};
+
+}  // namespace
+
+PerformanceCommands::PerformanceCommands(DeviceManager& devices, SettingsStore& store,
+                                         WorkerHost& host)
+    : devices_(devices), store_(store), host_(host) {}
+
+ProfileValues PerformanceCommands::Active() const {
+    return ProfileValues(store_, host_.ActiveProfile());
+}
+
+PerformanceValues PerformanceCommands::Load(const ProfileValues& values) {
+    PerformanceValues v;
+    for (const KeyField& k : kLeadingKeys) {
+        v.*k.field = values.Get(k.key);
+    }
+    v.dpiIndex = values.Get("dpi_index");
+    for (int stage = 0; stage < kStageCount; ++stage) {
+        v.dpi[stage] = values.Get(ProfileValues::DpiValueKey(stage));
+        v.rgb[stage] = values.Get(ProfileValues::DpiColourKey(stage));
+    }
+    for (const KeyField& k : kTrailingKeys) {
+        v.*k.field = values.Get(k.key);
+    }
+    return v;
+}
+
+void PerformanceCommands::Store(const ProfileValues& values, const PerformanceReading& reading) {
+    const PerformanceValues& v = reading.values;
+    for (const KeyField& k : kLeadingKeys) {
+        values.Set(k.key, v.*k.field);
+    }
+    values.Set("dpi_count", v.dpiFlag);
+    values.Set("dpi_index", v.dpiIndex);
+    for (int stage = 0; stage < kStageCount; ++stage) {
+        if (reading.dpiValid[stage]) {
+            values.Set(ProfileValues::DpiValueKey(stage), v.dpi[stage]);
+        }
+    }
+    for (const KeyField& k : kTrailingKeys) {
+        values.Set(k.key, v.*k.field);
+    }
+}
+
+void PerformanceCommands::ReadBattery() {
+    CommandFrame frame = BatteryFrame(host_.ActiveProfile());
+    devices_.SendCommand(frame);
+    if (std::optional<BatteryInfo> battery = BatteryOfReply(frame)) {
+        host_.SetBattery(battery->level, battery->state);
+    }
+}
+
+void PerformanceCommands::ReadPerformanceBlock() {
+    CommandFrame frame = PerformanceReadFrame(host_.ActiveProfile());
+    devices_.SendCommand(frame);
+    PerformanceReading reading = ReadPerformanceReply(frame);
+    switch (reading.outcome) {
+        case PerformanceReading::Outcome::Nothing:
+            break;
+        case PerformanceReading::Outcome::PushStored:
+            WritePerformanceBlock();
+            break;
+        case PerformanceReading::Outcome::Store:
+            Store(Active(), reading);
+            break;
+    }
+}
+
+void PerformanceCommands::WritePerformanceBlock() {
+    ProfileValues values = Active();
+    CommandFrame frame = PerformanceWriteFrame(values.Profile(), Load(values));
+    devices_.SendCommand(frame);
+}
+
+void PerformanceCommands::WriteCurrentDpi() {
+    ProfileValues values = Active();
+    // A hand-edited index outside 0..5 would name a stage without a DPI.
+    int stage = ClampStageIndex(values.Get("dpi_index"));
+    int dpi = values.Get(ProfileValues::DpiValueKey(stage));
+    CommandFrame frame = CurrentDpiFrame(values.Profile(), stage + 1, dpi);
+    devices_.SendCommand(frame);
+}
+
+void PerformanceCommands::WriteReportRate() {
+    ProfileValues values = Active();
+    CommandFrame frame = ReportRateFrame(values.Profile(), values.Get("report_rate"));
+    devices_.SendCommand(frame);
+}
+
+void PerformanceCommands::QueryFirmwareVersion() {
+    CommandFrame frame = FirmwareVersionFrame();
+    devices_.SendCommand(frame);
+    if (std::optional<std::string> text = FirmwareOfReply(frame)) {
+        host_.SetFirmwareText(*text);
+    }
+}
+
+void PerformanceCommands::ShowFirmwareVersions() {
+    std::string text;
+    devices_.ReadFeatureVersion(text);
+    host_.SetFirmwareText(text);
+}
+
+}  // namespace quillon

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/DeviceSession.h"
+#include "cli/WatchHook.h"
+#include "support/CliRun.h"
+#include "support/TempDir.h"
+
+namespace quillon {
+namespace {
+
+// quillonctl against the shipped catalogue, a database folder of its own and a virtual mouse
+// whose flash memory lives in a state file, so that several runs talk to the same mouse.
+class WorkerCommandsTest : public ::testing::Test {
+  protected:
+    test::CliResult Run(std::vector<std::string> words, const std::string& data = "data",
+                        const std::string& links = "wired") {
+        std::vector<std::string> args = {
+            "--config", std::string(QUILLON_SOURCE_DIR) + "/data/config.xml", "--data-dir",
+            dir.file(data), "--emulate=" + links + ",state=" + dir.file("mouse.state")};
+        args.insert(args.end(), words.begin(), words.end());
+        return test::RunCli(args);
+    }
+
+    test::IsolatedHome home;
+    test::TempDir dir;
+};
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST_F(WorkerCommandsTest, ValuesAppliedToTheMouseReadBackIntoAFreshDatabase) {
+    ASSERT_EQ(Run({"dpi", "set", "2", "1750"}).status, 0);
+    ASSERT_EQ(Run({"dpi", "set", "6", "30000"}).status, 0);
+    ASSERT_EQ(Run({"dpi", "select", "4"}).status, 0);
+    ASSERT_EQ(Run({"rate", "500"}).status, 0);
+    ASSERT_EQ(Run({"set", "sleep_light", "30"}).status, 0);
+    ASSERT_EQ(Run({"set", "e-sports_flag", "2"}).status, 0);
+    test::CliResult applied = Run({"apply"});
+    ASSERT_EQ(applied.status, 0) << applied.err;
+    EXPECT_TRUE(Has(applied.out, "stage 4 (2400 DPI), 500 Hz")) << applied.out;
+    test::CliResult before = Run({"--json", "dpi"});
+
+    test::CliResult read = Run({"--json", "read"}, "fresh");
+    ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_TRUE(Has(read.out, R"("stage":4,"dpi":2400,"report_rate":500)")) << read.out;
+    test::CliResult after = Run({"--json", "dpi"}, "fresh");
+    EXPECT_TRUE(Has(after.out, R"({"stage":2,"dpi":1800,)")) << after.out;
+    EXPECT_TRUE(Has(after.out, R"({"stage":6,"dpi":24000,)")) << after.out;
+    // Colours are not read back, and the fresh database keeps its own defaults for them.
+    EXPECT_EQ(after.out, before.out);
+    EXPECT_EQ(Run({"get", "sleep_light"}, "fresh").out, Run({"get", "sleep_light"}).out);
+    EXPECT_TRUE(Has(Run({"get", "sleep_light"}, "fresh").out, "30")) << "the fresh default is 10";
+    EXPECT_TRUE(Has(Run({"get", "e-sports_flag"}, "fresh").out, "2"));
+}
+
+TEST_F(WorkerCommandsTest, ChangesWithoutAConfigurableMouseAreStoredButNotSent) {
+    for (const std::string links : {"bluetooth", "receiver-asleep"}) {
+        test::CliResult r = Run({"dpi", "set", "1", "1249"}, "data", links);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(Has(r.out, "1200 DPI, stored; no configurable mouse")) << r.out;
+        EXPECT_EQ(Run({"rate", "125"}, "data", links).status, 0);
+        for (const std::string command : {"read", "apply", "info", "watch"}) {
+            test::CliResult refused = Run({command}, "data", links);
+            EXPECT_EQ(refused.status, 2) << links << " " << command;
+            EXPECT_TRUE(Has(refused.err, links == "bluetooth" ? "Bluetooth" : "does not answer"))
+                << refused.err;
+        }
+    }
+    EXPECT_TRUE(Has(Run({"--json", "dpi"}).out, R"({"stage":1,"dpi":1200,)"));
+}
+
+TEST_F(WorkerCommandsTest, InfoReportsConnectionFirmwareAndBattery) {
+    test::CliResult r = Run({"--json", "info"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, R"({"connection_mode":0,"connection":"wired","firmware":"1.0.4","battery":80,)"
+                     R"("charging":false})"
+                     "\n");
+    test::CliResult receiver = Run({"info"}, "data", "receiver");
+    EXPECT_TRUE(Has(receiver.out, "Connection: receiver")) << receiver.out;
+    EXPECT_TRUE(Has(receiver.out, "Battery:    80% (not charging)")) << receiver.out;
+}
+
+TEST_F(WorkerCommandsTest, ResetAndRestoreDefaultsBringBackTheDefaults) {
+    ASSERT_EQ(Run({"dpi", "set", "1", "5000"}).status, 0);
+    ASSERT_EQ(Run({"rate", "125"}).status, 0);
+    test::CliResult restored = Run({"restore-defaults"});
+    ASSERT_EQ(restored.status, 0) << restored.err;
+    EXPECT_TRUE(Has(restored.out, "stage 3 (1600 DPI), 1000 Hz)")) << restored.out;
+    EXPECT_TRUE(Has(Run({"--json", "dpi"}).out, R"({"stage":1,"dpi":800,)"));
+
+    ASSERT_EQ(Run({"dpi", "set", "1", "5000"}).status, 0);
+    ASSERT_EQ(Run({"--profile", "2", "rate", "250"}).status, 0);
+    test::CliResult reset = Run({"--yes", "reset"});
+    ASSERT_EQ(reset.status, 0) << reset.err;
+    EXPECT_TRUE(Has(Run({"--json", "dpi"}).out, R"({"stage":1,"dpi":800,)"));
+    EXPECT_TRUE(Has(Run({"--json", "read"}).out, R"("report_rate":1000)"));
+}
+
+TEST_F(WorkerCommandsTest, UsageErrors) {
+    for (const std::vector<std::string>& words :
+         std::vector<std::vector<std::string>>{{"dpi", "set", "7", "800"},
+                                               {"dpi", "set", "1"},
+                                               {"dpi", "set", "1", "8OO"},
+                                               {"dpi", "select", "0"},
+                                               {"dpi", "frob"},
+                                               {"rate", "300"},
+                                               {"rate"},
+                                               {"read", "now"}}) {
+        EXPECT_EQ(Run(words).status, 64) << words[0] << " " << words[1 % words.size()];
+    }
+}
+
+TEST_F(WorkerCommandsTest, WatchPrintsALineWhenTheMousesDpiButtonIsPressed) {
+    int pressedAt = -1;
+    int calls = 0;
+    cli::SetWatchHook([&](cli::DeviceSession& devices, int lines) {
+        if (pressedAt < 0) {
+            pressedAt = lines;
+            devices.Emulator()->PressDpiButton();
+        }
+        return lines == pressedAt && ++calls < 1000;
+    });
+    test::CliResult r = Run({"--json", "watch"});
+    cli::SetWatchHook(nullptr);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Has(r.out, R"({"event":"battery","battery":80,"charging":false})")) << r.out;
+    // A new virtual mouse is on stage 1 of its own table, which the first read stores.
+    EXPECT_TRUE(Has(r.out, R"({"event":"stage","stage":1,"dpi":400})")) << r.out;
+    EXPECT_TRUE(Has(r.out, R"({"event":"stage","stage":2,"dpi":800})"
+                           "\n"))
+        << r.out;
+}
+
+}  // namespace
+}  // namespace quillon
