@@ -46,6 +46,11 @@ bool CThreadBasic::IsRunning() const {
     return running_;
 }
 
+bool CThreadBasic::StopRequested() const {
+    std::lock_guard lock(mutex_);
+    return stopRequested_;
+}
+
 void CThreadBasic::Wake() {
     std::lock_guard lock(mutex_);
     woken_ = true;

@@ -25,6 +25,8 @@ class CThreadBasic {
     bool Stop();
 
     bool IsRunning() const;
+    // Stop() has been called since the last Start().
+    bool StopRequested() const;
 
     // Ends the pause that follows an idle step (a step that returned false) at once.
     void Wake();

@@ -32,7 +32,7 @@ class CommandSet : public DeviceOperations {
     void ShowFirmwareVersions() override { performance_.ShowFirmwareVersions(); }
     void QueryFirmwareVersion() override { performance_.QueryFirmwareVersion(); }
     void FactoryResetProcedure() override;
-    void PollNotifications() override { poll_.Poll(); }
+    void PollNotifications(const GiveWay& giveWay) override { poll_.Poll(giveWay); }
 
   private:
     // The button tables of profile indexes 0..5 into the store.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace quillon {
 
 // The device commands the worker's tasks run, one per operation of the command set. All run on
@@ -24,8 +26,10 @@ class DeviceOperations {
     // Firmware version text from command 0x03 (kept when the mouse does not answer).
     virtual void QueryFirmwareVersion() = 0;
     virtual void FactoryResetProcedure() = 0;
-    // One notification poll; returns early when a task is waiting in the queue.
-    virtual void PollNotifications() = 0;
+    // One notification poll. A read that waits on a silent mouse ends early once `giveWay`
+    // holds (a task was queued, the worker is stopping).
+    using GiveWay = std::function<bool()>;
+    virtual void PollNotifications(const GiveWay& giveWay) = 0;
 };
 
 }  // namespace quillon

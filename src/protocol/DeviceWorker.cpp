@@ -20,7 +20,7 @@ bool DeviceWorker::Step() {
     int id = 0;
     if (!queue_.TryTake(id)) {
         if (host_.IsPresent()) {
-            operations_.PollNotifications();
+            operations_.PollNotifications([this] { return !queue_.Empty() || StopRequested(); });
         }
         return false;
     }

@@ -16,19 +16,20 @@ NotificationPoll::NotificationPoll(DeviceManager& devices, SettingsStore& store,
                                    TaskQueue& queue, TextTyper& typer)
     : devices_(devices), store_(store), host_(host), queue_(queue), typer_(typer) {}
 
-void NotificationPoll::Poll() {
+void NotificationPoll::Poll(const std::function<bool()>& giveWay) {
     Clock::Duration now = devices_.GetClock().Now();
     if (lastPoll_ && now - *lastPoll_ < milliseconds(kMinGapMs)) {
         return;
     }
     lastPoll_ = now;
     NotificationReport report{};
-    if (ReadReport(report)) {
+    if (ReadReport(report, giveWay)) {
         Handle(DecodeNotification(report));
     }
 }
 
-bool NotificationPoll::ReadReport(NotificationReport& report) {
+bool NotificationPoll::ReadReport(NotificationReport& report,
+                                  const std::function<bool()>& giveWay) {
     if (!devices_.IsReady()) {
         return false;
     }
@@ -37,7 +38,7 @@ bool NotificationPoll::ReadReport(NotificationReport& report) {
         return false;
     }
     // One long read would hold the worker for a second while the mouse is silent; short reads
-    // with a look at the queue between them let a queued task start at once.
+    // with a look at the worker between them let a queued task (or Stop) in at once.
     Clock& clock = devices_.GetClock();
     Clock::Duration deadline = clock.Now() + milliseconds(kReadTimeoutMs);
     for (;;) {
@@ -50,7 +51,7 @@ bool NotificationPoll::ReadReport(NotificationReport& report) {
         if (read != 0) {
             return read > 0;
         }
-        if (!queue_.Empty()) {
+        if (giveWay && giveWay()) {
             return false;
         }
     }

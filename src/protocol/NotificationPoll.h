@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "device/Clock.h"
@@ -24,19 +25,19 @@ class NotificationPoll {
 
     // Reads one report and acts on it. At most one read per kMinGapMs; returns at once when
     // called sooner. The read waits up to kReadTimeoutMs for a silent mouse, but gives up as
-    // soon as a task is queued.
-    void Poll();
+    // soon as `giveWay` holds.
+    void Poll(const std::function<bool()>& giveWay);
     // Acts on one decoded report.
     void Handle(const Notification& note);
 
     static constexpr int kMinGapMs = 200;
     static constexpr int kReadTimeoutMs = 1000;
-    // Length of one read while waiting; bounds how long a queued task waits for the poll.
+    // Length of one read while waiting; bounds how long the poll keeps a queued task waiting.
     static constexpr int kReadSliceMs = 5;
 
   private:
-    // One report into `report`; false when none came (time-out, no interface, a queued task).
-    bool ReadReport(NotificationReport& report);
+    // One report into `report`; false when none came (time-out, no interface, gave way).
+    bool ReadReport(NotificationReport& report, const std::function<bool()>& giveWay);
     void ShowStage(const ProfileValues& values, int stage);
 
     DeviceManager& devices_;

@@ -32,6 +32,10 @@ struct CommandRig {
     }
 
     VirtualMouse& Mouse() { return devices.mouse; }
+    // One notification poll as the worker runs it: a queued task cuts a silent read short.
+    void Poll() {
+        commands.PollNotifications([this] { return !queue.Empty(); });
+    }
     ProfileValues Values() { return ProfileValues(store, host.profile); }
     ProfileValues Values(int profile) { return ProfileValues(store, profile); }
 };

@@ -75,7 +75,7 @@ class LoggingOperations : public DeviceOperations {
     void ShowFirmwareVersions() override { log_.push_back("ShowFirmwareVersions"); }
     void QueryFirmwareVersion() override { log_.push_back("QueryFirmwareVersion"); }
     void FactoryResetProcedure() override { log_.push_back("FactoryResetProcedure"); }
-    void PollNotifications() override { log_.push_back("PollNotifications"); }
+    void PollNotifications(const GiveWay&) override { log_.push_back("PollNotifications"); }
 
   private:
     Events& log_;
@@ -223,30 +223,52 @@ TEST_F(DeviceWorkerTest, TasksRunFirstInFirstOutOnePerStep) {
     EXPECT_EQ(log.front(), "FactoryResetProcedure");
 }
 
-// Counts the steps and lets a test wait for a given one.
-class CountingOperations : public LoggingOperations {
+// A mouse that never speaks: a poll waits until the worker lets it give way (or ten seconds).
+// Lets a test wait for the apply task to run.
+class SilentMouseOperations : public LoggingOperations {
   public:
     using LoggingOperations::LoggingOperations;
     std::promise<void> applied;
     void WriteReportRate() override { applied.set_value(); }
+    void PollNotifications(const GiveWay& giveWay) override {
+        auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!giveWay() && std::chrono::steady_clock::now() < until) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
 };
 
-TEST(DeviceWorkerThreadTest, TaskQueuedDuringAnIdlePauseStartsWithoutWaitingOutTheInterval) {
+class DeviceWorkerThreadTest : public ::testing::Test {
+  protected:
+    bool AppliedWithin(std::chrono::seconds limit) {
+        return operations.applied.get_future().wait_for(limit) == std::future_status::ready;
+    }
+
     Events log;
     TaskQueue queue;
-    LoggingHost host(log);
-    host.present = false;  // idle steps
-    CountingOperations operations(log);
-    DeviceWorker worker(queue, host, operations);
-    host.loaded = true;
+    LoggingHost host{log};
+    SilentMouseOperations operations{log};
+    DeviceWorker worker{queue, host, operations};
+};
+
+TEST_F(DeviceWorkerThreadTest, TaskQueuedDuringAnIdlePauseStartsWithoutWaitingOutTheInterval) {
+    host.present = false;  // idle steps, no polls
     // An hour-long interval: only the wake on enqueue can start the task in time.
     ASSERT_TRUE(worker.Start(3600 * 1000));
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     host.present = true;
     queue.Enqueue(DeviceTask::ApplyToDevice);
-    EXPECT_EQ(operations.applied.get_future().wait_for(std::chrono::seconds(5)),
-              std::future_status::ready);
+    EXPECT_TRUE(AppliedWithin(std::chrono::seconds(5)));
     EXPECT_TRUE(worker.Stop());
+}
+
+TEST_F(DeviceWorkerThreadTest, APollOnASilentMouseGivesWayToAQueuedTaskAndToStop) {
+    ASSERT_TRUE(worker.Start());
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));  // inside a poll by now
+    queue.Enqueue(DeviceTask::ApplyToDevice);
+    EXPECT_TRUE(AppliedWithin(std::chrono::seconds(5)));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // settled, polling again
+    EXPECT_TRUE(worker.Stop());  // within its second, though the poll would wait ten
 }
 
 }  // namespace

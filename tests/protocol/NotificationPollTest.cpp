@@ -18,7 +18,7 @@ class NotificationPollTest : public ::testing::Test {
   protected:
     // One poll, a gap long enough for the next one to read again.
     void Poll() {
-        rig.commands.PollNotifications();
+        rig.Poll();
         rig.devices.clock.Advance(milliseconds(NotificationPoll::kMinGapMs));
     }
 
@@ -88,31 +88,31 @@ TEST_F(NotificationPollTest, BatteryLightModeAndEmoji) {
 }
 
 TEST_F(NotificationPollTest, PollsAtMostEveryTwoHundredMilliseconds) {
-    rig.commands.PollNotifications();  // a silent mouse: waits out the read
+    rig.Poll();  // a silent mouse: waits out the read
     rig.Mouse().SendNotification(0x11, 2, 0);
-    rig.commands.PollNotifications();  // the read's time-out counts towards the gap
+    rig.Poll();  // the read's time-out counts towards the gap
     EXPECT_EQ(rig.host.LightMode(), 2);
 
     rig.Mouse().SendNotification(0x11, 3, 0);
-    rig.commands.PollNotifications();  // no time has passed: no read
+    rig.Poll();  // no time has passed: no read
     EXPECT_EQ(rig.host.LightMode(), 2);
     rig.devices.clock.Advance(milliseconds(199));
-    rig.commands.PollNotifications();
+    rig.Poll();
     EXPECT_EQ(rig.host.LightMode(), 2);
     rig.devices.clock.Advance(milliseconds(1));
-    rig.commands.PollNotifications();
+    rig.Poll();
     EXPECT_EQ(rig.host.LightMode(), 3);
 }
 
 TEST_F(NotificationPollTest, ASilentReadGivesWayToAQueuedTask) {
     milliseconds before = rig.devices.clock.Elapsed();
-    rig.commands.PollNotifications();
+    rig.Poll();
     EXPECT_EQ(rig.devices.clock.Elapsed() - before, milliseconds(NotificationPoll::kReadTimeoutMs));
 
     rig.devices.clock.Advance(milliseconds(NotificationPoll::kMinGapMs));
     rig.queue.Enqueue(DeviceTask::ApplyToDevice);
     before = rig.devices.clock.Elapsed();
-    rig.commands.PollNotifications();
+    rig.Poll();
     EXPECT_LE(rig.devices.clock.Elapsed() - before, milliseconds(NotificationPoll::kReadSliceMs));
 }
 
