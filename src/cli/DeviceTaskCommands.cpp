@@ -66,6 +66,10 @@ int RunRead(CliContext& context, const CommandArgs& args) {
         return status;
     }
     session.Run(DeviceTask::ReadFromDevice);
+    if (int status = session.CheckAnswered("what it did not send is unchanged in the database");
+        status != kExitOk) {
+        return status;
+    }
     if (context.options.json) {
         context.out << PerformanceJson(session).Dump() << "\n";
     } else {
@@ -86,6 +90,10 @@ int RunApply(CliContext& context, const CommandArgs& args) {
     std::vector<MacroHeader> macros;
     int macroCount = session.Store().LoadMacros(macros);
     session.Run(DeviceTask::ApplyToDevice);
+    if (int status = session.CheckAnswered("its settings may be incomplete; apply again");
+        status != kExitOk) {
+        return status;
+    }
     if (context.options.json) {
         context.out << PerformanceJson(session).Set("macros", macroCount).Dump() << "\n";
     } else {
@@ -110,6 +118,9 @@ int RunInfo(CliContext& context, const CommandArgs& args) {
     commands.ShowFirmwareVersions();
     commands.QueryFirmwareVersion();
     commands.ReadBattery();
+    if (int status = session.CheckAnswered("the information is incomplete"); status != kExitOk) {
+        return status;
+    }
     const CliWorkerHost& host = session.Host();
     const int mode = session.Devices().Status().mode;
     const auto& battery = host.LastBattery();
@@ -155,6 +166,10 @@ int RunReset(CliContext& context, const CommandArgs& args) {
     session.Store().ClearAll();
     session.Host().SetLoaded(false);
     session.Run(DeviceTask::FactoryReset);
+    if (int status = session.CheckAnswered("the database was reset; run reset again for the mouse");
+        status != kExitOk) {
+        return status;
+    }
     if (context.options.json) {
         context.out << PerformanceJson(session).Set("reset", true).Dump() << "\n";
     } else {
@@ -179,6 +194,10 @@ int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
     const bool sent = session.HasMouse();
     if (sent) {
         session.Run(DeviceTask::RestoreDefaults);
+        if (int status = session.CheckAnswered("the defaults are stored; apply to send them again");
+            status != kExitOk) {
+            return status;
+        }
     }
     if (context.options.json) {
         context.out << PerformanceJson(session).Set("sent", sent).Dump() << "\n";

@@ -36,6 +36,10 @@ int StoredThenSent(CliContext& context, WorkerSession& session, const std::strin
     bool sent = session.HasMouse();
     if (sent) {
         (session.Commands().*send)();
+        if (int status = session.CheckAnswered("the value is stored; apply to send it again");
+            status != kExitOk) {
+            return status;
+        }
     }
     if (context.options.json) {
         context.out << Json::MakeObject()

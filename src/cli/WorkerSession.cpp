@@ -47,6 +47,15 @@ int WorkerSession::RequireMouse() {
                          "or asleep)");
 }
 
+int WorkerSession::CheckAnswered(const std::string& what) {
+    int unanswered = commands_->Channel().Unanswered();
+    if (unanswered == 0) {
+        return kExitOk;
+    }
+    return context_.Fail(kExitFailure, "the mouse left " + std::to_string(unanswered) + " command" +
+                                           (unanswered == 1 ? "" : "s") + " unanswered; " + what);
+}
+
 void WorkerSession::Run(DeviceTask task) {
     queue_.Enqueue(task);
     while (!queue_.Empty()) {

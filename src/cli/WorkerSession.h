@@ -39,6 +39,10 @@ class WorkerSession {
 
     // Queues the task and runs the worker until the queue is empty (a task may queue another).
     void Run(DeviceTask task);
+    // kExitOk when the mouse answered every command so far; otherwise prints that it did not
+    // (`what` says what may be incomplete) and returns kExitFailure.
+    int CheckAnswered(const std::string& what);
+
     // One worker step: a queued task, else a notification poll. True when it ran a task.
     bool Step() { return worker_->RunStep(); }
 

@@ -9,10 +9,11 @@ namespace quillon {
 CommandSet::CommandSet(DeviceManager& devices, SettingsStore& store, WorkerHost& host,
                        TaskQueue& queue, TextTyper& typer)
     : devices_(devices),
+      channel_(devices),
       store_(store),
       host_(host),
-      performance_(devices, store, host),
-      lightMode_(devices, store, host),
+      performance_(channel_, store, host),
+      lightMode_(channel_, store, host),
       poll_(devices, store, host, queue, typer) {}
 
 bool CommandSet::ReadDeviceSettings() {

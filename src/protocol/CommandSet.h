@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/CommandChannel.h"
 #include "protocol/DeviceOperations.h"
 #include "protocol/LightModeCommand.h"
 #include "protocol/NotificationPoll.h"
@@ -34,11 +35,15 @@ class CommandSet : public DeviceOperations {
     void FactoryResetProcedure() override;
     void PollNotifications(const GiveWay& giveWay) override { poll_.Poll(giveWay); }
 
+    // Commands the mouse left unanswered since the count was last reset.
+    CommandChannel& Channel() { return channel_; }
+
   private:
     // The button tables of profile indexes 0..5 into the store.
     void ReadButtonTables();
 
     DeviceManager& devices_;
+    CommandChannel channel_;
     SettingsStore& store_;
     WorkerHost& host_;
     PerformanceCommands performance_;

@@ -1,13 +1,14 @@
 #include "protocol/LightModeCommand.h"
 
 #include "device/DeviceManager.h"
+#include "protocol/CommandChannel.h"
 #include "protocol/CommandFrames.h"
 #include "protocol/ProfileValues.h"
 
 namespace quillon {
 
-LightModeCommand::LightModeCommand(DeviceManager& devices, SettingsStore& store, WorkerHost& host)
-    : devices_(devices), store_(store), host_(host) {}
+LightModeCommand::LightModeCommand(CommandChannel& channel, SettingsStore& store, WorkerHost& host)
+    : channel_(channel), store_(store), host_(host) {}
 
 void LightModeCommand::WriteLightMode() {
     int profile = host_.ActiveProfile();
@@ -23,7 +24,7 @@ void LightModeCommand::ResetLightMode() {
 void LightModeCommand::Send(int profile, int mode) {
     host_.SetLightMode(mode);
     CommandFrame frame = LightModeFrame(profile, mode);
-    devices_.SendCommand(frame);
+    channel_.Send(frame);
 }
 
 }  // namespace quillon

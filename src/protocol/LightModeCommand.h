@@ -4,14 +4,14 @@
 
 namespace quillon {
 
-class DeviceManager;
+class CommandChannel;
 class SettingsStore;
 
 // The active profile's light mode, sent on its own with command 0x21. It also travels in the
 // performance block and comes back in the mouse's notifications.
 class LightModeCommand {
   public:
-    LightModeCommand(DeviceManager& devices, SettingsStore& store, WorkerHost& host);
+    LightModeCommand(CommandChannel& channel, SettingsStore& store, WorkerHost& host);
 
     // Sends the stored mode (text that is not a number goes out as 0).
     void WriteLightMode();
@@ -21,7 +21,7 @@ class LightModeCommand {
   private:
     void Send(int profile, int mode);
 
-    DeviceManager& devices_;
+    CommandChannel& channel_;
     SettingsStore& store_;
     WorkerHost& host_;
 };

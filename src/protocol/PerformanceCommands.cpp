@@ -1,6 +1,7 @@
 #include "protocol/PerformanceCommands.h"
 
 #include "device/DeviceManager.h"
+#include "protocol/CommandChannel.h"
 #include "protocol/CommandFrames.h"
 
 namespace quillon {
@@ -29,9 +30,9 @@ constexpr KeyField kTrailingKeys[] = {
 
 }  // namespace
 
-PerformanceCommands::PerformanceCommands(DeviceManager& devices, SettingsStore& store,
+PerformanceCommands::PerformanceCommands(CommandChannel& channel, SettingsStore& store,
                                          WorkerHost& host)
-    : devices_(devices), store_(store), host_(host) {}
+    : channel_(channel), store_(store), host_(host) {}
 
 ProfileValues PerformanceCommands::Active() const {
     return ProfileValues(store_, host_.ActiveProfile());
@@ -72,7 +73,7 @@ void PerformanceCommands::Store(const ProfileValues& values, const PerformanceRe
 
 void PerformanceCommands::ReadBattery() {
     CommandFrame frame = BatteryFrame(host_.ActiveProfile());
-    devices_.SendCommand(frame);
+    channel_.Send(frame);
     if (std::optional<BatteryInfo> battery = BatteryOfReply(frame)) {
         host_.SetBattery(battery->level, battery->state);
     }
@@ -80,7 +81,7 @@ void PerformanceCommands::ReadBattery() {
 
 void PerformanceCommands::ReadPerformanceBlock() {
     CommandFrame frame = PerformanceReadFrame(host_.ActiveProfile());
-    devices_.SendCommand(frame);
+    channel_.Send(frame);
     PerformanceReading reading = ReadPerformanceReply(frame);
     switch (reading.outcome) {
         case PerformanceReading::Outcome::Nothing:
@@ -97,7 +98,7 @@ void PerformanceCommands::ReadPerformanceBlock() {
 void PerformanceCommands::WritePerformanceBlock() {
     ProfileValues values = Active();
     CommandFrame frame = PerformanceWriteFrame(values.Profile(), Load(values));
-    devices_.SendCommand(frame);
+    channel_.Send(frame);
 }
 
 void PerformanceCommands::WriteCurrentDpi() {
@@ -106,18 +107,18 @@ void PerformanceCommands::WriteCurrentDpi() {
     int stage = ClampStageIndex(values.Get("dpi_index"));
     int dpi = values.Get(ProfileValues::DpiValueKey(stage));
     CommandFrame frame = CurrentDpiFrame(values.Profile(), stage + 1, dpi);
-    devices_.SendCommand(frame);
+    channel_.Send(frame);
 }
 
 void PerformanceCommands::WriteReportRate() {
     ProfileValues values = Active();
     CommandFrame frame = ReportRateFrame(values.Profile(), values.Get("report_rate"));
-    devices_.SendCommand(frame);
+    channel_.Send(frame);
 }
 
 void PerformanceCommands::QueryFirmwareVersion() {
     CommandFrame frame = FirmwareVersionFrame();
-    devices_.SendCommand(frame);
+    channel_.Send(frame);
     if (std::optional<std::string> text = FirmwareOfReply(frame)) {
         host_.SetFirmwareText(*text);
     }
@@ -125,7 +126,7 @@ void PerformanceCommands::QueryFirmwareVersion() {
 
 void PerformanceCommands::ShowFirmwareVersions() {
     std::string text;
-    devices_.ReadFeatureVersion(text);
+    channel_.Devices().ReadFeatureVersion(text);
     host_.SetFirmwareText(text);
 }
 

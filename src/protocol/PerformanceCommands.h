@@ -6,7 +6,7 @@
 
 namespace quillon {
 
-class DeviceManager;
+class CommandChannel;
 class SettingsStore;
 
 // The performance settings of the active profile between the store and the mouse, and the
@@ -14,7 +14,7 @@ class SettingsStore;
 // channel once (with its own resends) and a missing reply changes nothing.
 class PerformanceCommands {
   public:
-    PerformanceCommands(DeviceManager& devices, SettingsStore& store, WorkerHost& host);
+    PerformanceCommands(CommandChannel& channel, SettingsStore& store, WorkerHost& host);
 
     // Battery level and charge state into the battery indicator.
     void ReadBattery();
@@ -37,7 +37,7 @@ class PerformanceCommands {
   private:
     ProfileValues Active() const;
 
-    DeviceManager& devices_;
+    CommandChannel& channel_;
     SettingsStore& store_;
     WorkerHost& host_;
 };

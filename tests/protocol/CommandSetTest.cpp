@@ -211,12 +211,26 @@ TEST(CommandSetTest, FactoryResetStoresTheConnectionsRateAndSendsTheDefaults) {
     }
 }
 
+TEST(CommandSetTest, AMouseUnpluggedMidTransferLeavesItsCommandsCountedAsUnanswered) {
+    CommandRig rig;
+    rig.Mouse().UnplugOnRequest(2);
+    rig.commands.WritePerformanceBlock();
+    rig.commands.WriteCurrentDpi();
+    rig.commands.WriteReportRate();
+    EXPECT_TRUE(rig.commands.ReadDeviceSettings());
+    EXPECT_EQ(rig.commands.Channel().Unanswered(), 4);  // all but the first command
+    EXPECT_EQ(rig.Values().Get("dpi_index"), 2);
+    rig.commands.Channel().ResetCount();
+    EXPECT_EQ(rig.commands.Channel().Unanswered(), 0);
+}
+
 TEST(CommandSetTest, NothingIsSentWithoutAConfigurableInterface) {
     CommandRig rig({test::Bluetooth()});
     rig.commands.WritePerformanceBlock();
     rig.commands.WriteLightMode();
     EXPECT_TRUE(rig.commands.ReadDeviceSettings());
     EXPECT_EQ(rig.Mouse().WriteCount(), 0);
+    EXPECT_EQ(rig.commands.Channel().Unanswered(), 4);
 }
 
 }  // namespace
