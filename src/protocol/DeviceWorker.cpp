@@ -31,7 +31,9 @@ bool DeviceWorker::Step() {
 void DeviceWorker::RunTask(int id) {
     // Arrival and removal do their first part whether or not a mouse is present.
     if (id == static_cast<int>(DeviceTask::DeviceArrived)) {
-        Pause(kArrivalWaitMs);
+        if (!Pause(kArrivalWaitMs)) {
+            return;  // stopping: no device read now
+        }
         host_.RefreshDevices();
         FirstRead();
         InitialLoad();

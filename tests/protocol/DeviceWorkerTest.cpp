@@ -87,10 +87,12 @@ class LoggingWorker : public DeviceWorker {
     LoggingWorker(TaskQueue& queue, WorkerHost& host, DeviceOperations& operations, Events& log)
         : DeviceWorker(queue, host, operations), log_(log) {}
 
+    bool stopping = false;  // what a pause reports: cut short by Stop
+
   protected:
     bool Pause(int ms) override {
         log_.push_back("Pause " + std::to_string(ms));
-        return true;
+        return !stopping;
     }
 
   private:
@@ -164,6 +166,9 @@ TEST_F(DeviceWorkerTest, ArrivalWaitsRefreshesAndReadsThenLoadsOnce) {
     // Once loaded, an arrival reads the mouse once.
     EXPECT_EQ(RunOne(static_cast<int>(DeviceTask::DeviceArrived)),
               Join({{"Pause 1000", "RefreshDevices"}, kFirstRead}));
+    // A worker told to stop during the wait reads nothing more.
+    worker.stopping = true;
+    EXPECT_EQ(RunOne(static_cast<int>(DeviceTask::DeviceArrived)), Events{"Pause 1000"});
 }
 
 TEST_F(DeviceWorkerTest, RemovalRefreshesAndRereadsWhateverIsLeft) {
