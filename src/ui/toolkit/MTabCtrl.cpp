@@ -148,13 +148,10 @@ int MTabCtrl::ItemWidthLocked(int width) const {
 std::vector<std::pair<int, int>> MTabCtrl::ItemSpansLocked(int width) const {
     std::vector<std::pair<int, int>> spans;
     int itemWidth = ItemWidthLocked(width);
-    int count = static_cast<int>(items_.size());
-    int free = width - padLeft_ - padRight_ - itemWidth * count;
-    int gap = count > 1 ? std::max(0, free / (count - 1)) : 0;
     int x = padLeft_;
-    for (int i = 0; i < count; ++i) {
+    for (size_t i = 0; i < items_.size(); ++i) {
         spans.emplace_back(x, x + itemWidth);
-        x += itemWidth + gap;
+        x += itemWidth;
     }
     return spans;
 }

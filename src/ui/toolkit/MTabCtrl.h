@@ -47,7 +47,7 @@ class MTabCtrl : public MControl {
         std::string icon;
         MTabLayout* page = nullptr;
     };
-    // Item boxes laid out in the free space between the paddings; call under Lock().
+    // Item boxes side by side from the left padding; call under Lock().
     std::vector<std::pair<int, int>> ItemSpansLocked(int width) const;
     int ItemWidthLocked(int width) const;
 
