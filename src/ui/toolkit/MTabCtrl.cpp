@@ -211,16 +211,16 @@ void MTabCtrl::Paint(QPainter& painter, const ViewState& state) {
                               skin::Color(state.enabled ? skin::kAccent : skin::kBorder),
                               Qt::transparent, 10);
         }
-        QRect iconBox(box.center().x() - iconSide / 2 + 1, box.top() + 8, iconSide, iconSide);
+        QRect iconBox(box.center().x() - iconSide / 2, box.top() + 8, iconSide, iconSide);
         if (!skin::DrawImage(painter, items[i].icon, current ? 2 : 1, current ? 1 : 0, iconBox)) {
             QColor ink = skin::Color(current ? kColorWhite : style.color);
-            skin::FillRounded(painter, QRectF(iconBox).adjusted(3, 3, -3, -3), Qt::transparent, ink,
-                              4);
+            skin::DrawGlyph(painter, QRectF(iconBox), skin::GlyphForImage(items[i].icon), ink);
         }
         TextStyle itemStyle = style;
         if (current && state.enabled) {
             itemStyle.color = kColorWhite;
         }
+        itemStyle.fontSize = skin::FittingFontSize(items[i].text, itemStyle, box.width() - 4, 9);
         skin::DrawText(painter,
                        QRect(box.left(), iconBox.bottom() + 2, box.width(),
                              box.bottom() - iconBox.bottom() - 4),

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <unordered_map>
@@ -107,6 +108,16 @@ void DrawText(QPainter& painter, const QRect& rect, const std::string& text,
     }
 }
 
+int FittingFontSize(const std::string& text, const TextStyle& style, int width, int minimum) {
+    QString qtext = QString::fromStdString(text);
+    int size = style.fontSize;
+    while (size > minimum &&
+           QFontMetrics(Font(style.fontName, size)).horizontalAdvance(qtext) > width) {
+        --size;
+    }
+    return size;
+}
+
 const QPixmap* Image(const std::string& name) {
     if (name.empty()) {
         return nullptr;
@@ -177,10 +188,12 @@ void FillRounded(QPainter& painter, const QRectF& rect, const QColor& fill, cons
 
 Glyph GlyphForImage(const std::string& imageName) {
     static const std::pair<const char*, Glyph> kGlyphs[] = {
-        {"close", Glyph::Close},   {"_min", Glyph::Minimize},  {"reset", Glyph::Reset},
-        {"addvalue", Glyph::Plus}, {"subtract", Glyph::Minus}, {"_up", Glyph::Up},
-        {"_down", Glyph::Down},    {"more", Glyph::More},      {"stop_rec", Glyph::Stop},
-        {"_rec", Glyph::Record},   {"help", Glyph::Help}};
+        {"tab_home", Glyph::Home},  {"tab_key", Glyph::Keys},  {"tab_dpi", Glyph::Gauge},
+        {"tab_macro", Glyph::List}, {"tab_set", Glyph::Gear},  {"close", Glyph::Close},
+        {"_min", Glyph::Minimize},  {"reset", Glyph::Reset},   {"addvalue", Glyph::Plus},
+        {"subtract", Glyph::Minus}, {"_up", Glyph::Up},        {"_down", Glyph::Down},
+        {"more", Glyph::More},      {"stop_rec", Glyph::Stop}, {"_rec", Glyph::Record},
+        {"help", Glyph::Help}};
     for (const auto& [part, glyph] : kGlyphs) {
         if (imageName.find(part) != std::string::npos) {
             return glyph;
@@ -262,6 +275,48 @@ void DrawGlyph(QPainter& painter, const QRectF& rect, Glyph glyph, const QColor&
             painter.setPen(Qt::NoPen);
             painter.drawRoundedRect(inner, side * 0.05, side * 0.05);
             break;
+        case Glyph::Home: {
+            QPainterPath house;
+            house.moveTo(inner.left() - side * 0.05, inner.center().y());
+            house.lineTo(inner.center().x(), inner.top() - side * 0.08);
+            house.lineTo(inner.right() + side * 0.05, inner.center().y());
+            house.moveTo(inner.left() + side * 0.06, inner.center().y() - side * 0.06);
+            house.lineTo(inner.left() + side * 0.06, inner.bottom());
+            house.lineTo(inner.right() - side * 0.06, inner.bottom());
+            house.lineTo(inner.right() - side * 0.06, inner.center().y() - side * 0.06);
+            painter.drawPath(house);
+            break;
+        }
+        case Glyph::Keys: {
+            QRectF body = box.adjusted(side * 0.3, side * 0.16, -side * 0.3, -side * 0.16);
+            painter.drawRoundedRect(body, body.width() / 2, body.width() / 2);
+            painter.drawLine(QPointF(body.center().x(), body.top()),
+                             QPointF(body.center().x(), body.top() + body.height() * 0.4));
+            break;
+        }
+        case Glyph::Gauge:
+            painter.drawArc(inner.adjusted(-side * 0.06, 0, side * 0.06, side * 0.12), 0, 180 * 16);
+            painter.drawLine(QPointF(inner.center().x(), inner.center().y() + side * 0.06),
+                             QPointF(inner.right() - side * 0.08, inner.top() + side * 0.06));
+            break;
+        case Glyph::List:
+            for (int i = 0; i < 3; ++i) {
+                qreal y = inner.top() + inner.height() * i / 2.0;
+                painter.drawLine(QPointF(inner.left() + side * 0.1, y), QPointF(inner.right(), y));
+                painter.drawPoint(QPointF(inner.left() - side * 0.02, y));
+            }
+            break;
+        case Glyph::Gear: {
+            QPointF centre = box.center();
+            for (int i = 0; i < 8; ++i) {
+                qreal angle = i * 3.14159265 / 4;
+                painter.drawLine(centre + QPointF(std::cos(angle), std::sin(angle)) * side * 0.2,
+                                 centre + QPointF(std::cos(angle), std::sin(angle)) * side * 0.3);
+            }
+            painter.drawEllipse(centre, side * 0.2, side * 0.2);
+            painter.drawEllipse(centre, side * 0.07, side * 0.07);
+            break;
+        }
         case Glyph::None:
             break;
     }

@@ -32,6 +32,8 @@ QFont Font(const std::string& family, int pixelSize);
 // Draws text in a rectangle, wrapping at word boundaries when it does not fit on one line.
 void DrawText(QPainter& painter, const QRect& rect, const std::string& text,
               const TextStyle& style);
+// The largest pixel size, from style.fontSize down to minimum, at which text fits the width.
+int FittingFontSize(const std::string& text, const TextStyle& style, int width, int minimum);
 
 // A skin image by its name, or null when the file is missing or unreadable. GUI thread only.
 const QPixmap* Image(const std::string& name);
@@ -46,7 +48,25 @@ void FillRounded(QPainter& painter, const QRectF& rect, const QColor& fill, cons
                  qreal radius);
 
 // Simple symbols the drawn look uses where a skin image is missing.
-enum class Glyph { None, Close, Minimize, Reset, Plus, Minus, Up, Down, Help, More, Record, Stop };
+enum class Glyph {
+    None,
+    Close,
+    Minimize,
+    Reset,
+    Plus,
+    Minus,
+    Up,
+    Down,
+    Help,
+    More,
+    Record,
+    Stop,
+    Home,
+    Keys,
+    Gauge,
+    List,
+    Gear
+};
 // The symbol that stands in for an image, chosen by the image's file name.
 Glyph GlyphForImage(const std::string& imageName);
 void DrawGlyph(QPainter& painter, const QRectF& rect, Glyph glyph, const QColor& color);
