@@ -121,6 +121,23 @@ TEST(Toolkit, UpdatesQueuedByAWorkerAreDroppedWhenTheWindowGoesFirst) {
     SUCCEED();
 }
 
+TEST(Toolkit, DestroyingAWindowWithAFocusedFieldInsideAPageIsSafe) {
+    auto dialog = std::make_unique<RecordingDialog>();
+    MEdit* edit = nullptr;
+    dialog->build = [&](RecordingDialog& d) {
+        auto* page = d.CreateControl<MTabLayout>(50, {0, 0, 600, 400});
+        edit = d.CreateControl<MEdit>(1, {10, 10, 200, 40}, {}, page);
+        d.CreateControl<DPIControl>(2, {10, 50, 110, 110}, {}, page);
+        d.CreateControl<MEdit>(3, {10, 120, 200, 150}, {}, page);
+    };
+    dialog->Open();
+    test::Focus(*edit);
+    ASSERT_TRUE(edit->View()->findChild<QLineEdit*>()->hasFocus());
+    dialog.reset();  // no field may take the focus from a control already gone
+    test::ProcessEvents();
+    SUCCEED();
+}
+
 TEST(Toolkit, PostedMessagesArriveInOrderOnTheGuiThread) {
     RecordingDialog dialog;
     dialog.Open();

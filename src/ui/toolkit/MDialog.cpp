@@ -280,10 +280,18 @@ void MDialog::BeforeDestroy() {
     }
     animated_.clear();
     messageView_ = nullptr;
+    // Hidden first, so that no field takes the focus (and calls back) while others go; then
+    // the newest first, so that containers outlive what they hold.
+    if (View() != nullptr) {
+        View()->hide();
+    }
     std::vector<std::unique_ptr<MControl>> doomed;
     {
         std::lock_guard lock(controlsMutex_);
         doomed.swap(controls_);
+    }
+    while (!doomed.empty()) {
+        doomed.pop_back();
     }
 }
 
