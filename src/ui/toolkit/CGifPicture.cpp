@@ -32,19 +32,19 @@ bool CGifPicture::IsRunning() const {
 }
 
 void CGifPicture::OnTimer() {
-    bool running = false;
+    bool stepped = false;
     {
         auto lock = Lock();
-        running = running_;
-        // The drawn arc turns a step about every 30 ms, whatever the timer's interval.
-        if (running && ++ticks_ >= 3) {
+        // The picture moves on every third tick: about every 30 ms at the usual 10 ms interval.
+        if (running_ && ++ticks_ >= 3) {
             ticks_ = 0;
             ++frame_;
+            stepped = true;
         }
     }
-    if (running) {
-        if (movie_ != nullptr && movie_->frameCount() > 0) {
-            movie_->jumpToNextFrame();
+    if (stepped) {
+        if (movie_ != nullptr && !movie_->jumpToNextFrame()) {
+            movie_->jumpToFrame(0);
         }
         Changed();
     }

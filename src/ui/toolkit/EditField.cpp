@@ -29,12 +29,12 @@ EditField::EditField(QWidget* parent) : QLineEdit(parent) {
 }
 
 void EditField::SetDigitsOnly(bool digitsOnly) {
-    if (digitsOnly) {
-        setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
-    } else {
-        setValidator(nullptr);
+    if (digitsOnly == (validator() != nullptr)) {
+        return;
     }
+    setValidator(digitsOnly ? new QRegularExpressionValidator(
+                                  QRegularExpression(QStringLiteral("[0-9]*")), this)
+                            : nullptr);
 }
 
 void EditField::Show(const std::string& text) {
@@ -45,6 +45,12 @@ void EditField::Show(const std::string& text) {
 }
 
 void EditField::SetTextStyle(const std::string& fontName, int fontSize, unsigned color) {
+    if (fontName == fontName_ && fontSize == fontSize_ && color == color_) {
+        return;
+    }
+    fontName_ = fontName;
+    fontSize_ = fontSize;
+    color_ = color;
     setFont(skin::Font(fontName, fontSize));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Text, skin::Color(color));

@@ -26,6 +26,11 @@ class EditField : public QLineEdit {
   protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    std::string fontName_;
+    int fontSize_ = 0;
+    unsigned color_ = 0;
 };
 
 }  // namespace quillon
