@@ -188,11 +188,16 @@ void MControl::Changed() {
         return;
     }
     if (!applyQueued_.exchange(true)) {
+        // Through the view: it outlives the control by a moment (deleted later) and forgets it
+        // when the control goes, so a late call finds no control instead of a dead one.
+        ControlView* view = view_;
         QMetaObject::invokeMethod(
-            view_,
-            [this] {
-                applyQueued_ = false;
-                ApplyToView();
+            view,
+            [view] {
+                if (MControl* control = view->Control()) {
+                    control->applyQueued_ = false;
+                    control->ApplyToView();
+                }
             },
             Qt::QueuedConnection);
     }

@@ -144,12 +144,11 @@ void MDialog::SetMessage(const std::string& text, const MRect& rect, int fontSiz
         messageRect_ = rect;
         messageFontSize_ = fontSize;
     }
-    if (messageView_ == nullptr) {
-        return;
+    if (Manager::OnGuiThread()) {
+        ApplyMessageLine();
+    } else {
+        PostToGui([this] { ApplyMessageLine(); });
     }
-    QMetaObject::invokeMethod(
-        messageView_, [this] { ApplyMessageLine(); },
-        Manager::OnGuiThread() ? Qt::DirectConnection : Qt::QueuedConnection);
 }
 
 std::string MDialog::GetMessage() const {
@@ -158,6 +157,9 @@ std::string MDialog::GetMessage() const {
 }
 
 void MDialog::ApplyMessageLine() {
+    if (messageView_ == nullptr) {
+        return;
+    }
     std::string text;
     MRect rect;
     int fontSize = 16;
@@ -274,11 +276,11 @@ void MDialog::PaintBackground(QPainter& painter, int width, int height) {
 
 void MDialog::BeforeDestroy() {
     OnDestroy();
-    if (timer_ != nullptr) {
-        timer_->stop();
-        timer_ = nullptr;
-    }
+    // Gone now, not with the window's view later: their pending calls die with them.
+    delete timer_;
+    timer_ = nullptr;
     animated_.clear();
+    delete messageView_;
     messageView_ = nullptr;
     // Hidden first, so that no field takes the focus (and calls back) while others go; then
     // the newest first, so that containers outlive what they hold.
@@ -296,8 +298,7 @@ void MDialog::BeforeDestroy() {
 }
 
 void MDialog::AnnounceModalRun() {
-    QMetaObject::invokeMethod(
-        View(), [this] { modal_hooks::Serve(*this); }, Qt::QueuedConnection);
+    PostToGui([this] { modal_hooks::Serve(*this); });
 }
 
 }  // namespace quillon

@@ -93,14 +93,11 @@ void MWindow::EndModal(int result) {
     std::lock_guard lock(endMutex_);
     endPending_ = true;
     endResult_ = result;
-    QMetaObject::invokeMethod(
-        poster_,
-        [this] {
-            if (loop_ != nullptr) {
-                loop_->exit();
-            }
-        },
-        Qt::QueuedConnection);
+    PostToGui([this] {
+        if (loop_ != nullptr) {
+            loop_->exit();
+        }
+    });
 }
 
 void MWindow::CenterWindow(MWindow* relativeTo) {
@@ -170,9 +167,11 @@ MWindow* MWindow::GetSafeHwnd() {
 }
 
 void MWindow::PostMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-    QMetaObject::invokeMethod(
-        poster_, [this, message, wParam, lParam] { OnWindowMessage(message, wParam, lParam); },
-        Qt::QueuedConnection);
+    PostToGui([this, message, wParam, lParam] { OnWindowMessage(message, wParam, lParam); });
+}
+
+void MWindow::PostToGui(std::function<void()> fn) {
+    QMetaObject::invokeMethod(poster_, std::move(fn), Qt::QueuedConnection);
 }
 
 std::intptr_t MWindow::OnWindowMessage(std::uint32_t, std::uintptr_t, std::intptr_t) {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -66,6 +67,9 @@ class MWindow : public MObject {
     virtual bool DragEnabled() const { return false; }
     virtual bool Translucent() const { return false; }
     virtual void AnnounceModalRun() {}
+    // Runs fn on the GUI thread later; dropped when this window object is destroyed first.
+    // Safe from any thread.
+    void PostToGui(std::function<void()> fn);
 
   private:
     friend class WindowView;

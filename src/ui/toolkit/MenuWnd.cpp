@@ -5,6 +5,7 @@
 
 #include "ui/toolkit/MWindow.h"
 #include "ui/toolkit/PopupMenu.h"
+#include "ui/toolkit/WindowView.h"
 
 namespace quillon {
 
@@ -17,13 +18,14 @@ bool MenuWnd::Create(MWindow* owner, std::uint32_t message, int x, int y) {
         return false;
     }
     QMenu* menu = NewPopupMenu(owner->View());
-    QPointer<QWidget> alive(owner->View());
+    // Through the window's view, which forgets its window when the window goes.
+    QPointer<WindowView> view(static_cast<WindowView*>(owner->View()));
     for (const Item& item : items_) {
         QAction* action = menu->addAction(QString::fromStdString(item.text));
         int id = item.id;
-        QObject::connect(action, &QAction::triggered, menu, [alive, owner, message, id] {
-            if (alive) {
-                owner->PostMessage(message, 0, id);
+        QObject::connect(action, &QAction::triggered, menu, [view, message, id] {
+            if (view && view->Window() != nullptr) {
+                view->Window()->PostMessage(message, 0, id);
             }
         });
     }

@@ -13,6 +13,7 @@ class WindowView : public QWidget {
   public:
     WindowView(MWindow* window, QWidget* parent, Qt::WindowFlags flags);
     void Detach() { window_ = nullptr; }
+    MWindow* Window() const { return window_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
