@@ -184,6 +184,7 @@ void MTabCtrl::Paint(QPainter& painter, const ViewState& state) {
     int iconWidth = 24;
     int iconHeight = 24;
     int padTop = 0;
+    int padBottom = 0;
     TextStyle style;
     {
         auto lock = Lock();
@@ -195,9 +196,12 @@ void MTabCtrl::Paint(QPainter& painter, const ViewState& state) {
         iconWidth = iconWidth_;
         iconHeight = iconHeight_;
         padTop = padTop_;
+        padBottom = padBottom_;
         style = TextStyleLocked();
     }
-    itemHeight = std::min(itemHeight, state.height - padTop);
+    // The bottom padding counts only where the control is tall enough to keep it.
+    int room = state.height - padTop - padBottom;
+    itemHeight = std::min(itemHeight, room >= itemHeight / 2 ? room : state.height - padTop);
     // The icon takes the upper part of the item, at most half of it, the text the rest.
     int iconSide = std::min({iconWidth, iconHeight, itemHeight / 2 - 4});
     style.align = kAlignCenter;

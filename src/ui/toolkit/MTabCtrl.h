@@ -26,8 +26,9 @@ class MTabCtrl : public MControl {
     void SetCurSel(int position);
     int GetCurSel() const;
 
-    // Item geometry: the icon box, the space kept free around the row of items and the item size
-    // (minimum, maximum, fixed: 1 keeps the minimum).
+    // Item geometry: the icon's box, the space kept free around the row of items (a bottom
+    // padding only where the control is tall enough) and the item size (minimum, maximum,
+    // fixed: 1 keeps the minimum).
     void SetTabCtrlWidth(int width);
     void SetTabCtrlHeight(int height);
     void SetLeftRightPading(int left, int right);
