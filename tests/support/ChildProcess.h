@@ -1,0 +1,42 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillon::test {
+
+// A program started in its own process with its standard output on a pipe; killed and reaped
+// on destruction if it still runs, so a failing test never leaves it behind.
+class ChildProcess {
+  public:
+    // argv[0] is the program's path. started() is false when it could not be run.
+    explicit ChildProcess(const std::vector<std::string>& argv);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool started() const { return pid_ > 0; }
+
+    // The next line the program printed (without its line break); nullopt at the end of its
+    // output or when none came within the time.
+    std::optional<std::string> ReadLine(std::chrono::milliseconds patience);
+
+    // The exit status once the program ended within the time; nullopt otherwise (or when a
+    // signal ended it).
+    std::optional<int> Wait(std::chrono::milliseconds patience);
+
+    // Ends the program at once (SIGKILL), as a crash would, and reaps it.
+    void Kill();
+
+  private:
+    pid_t pid_ = -1;
+    int output_ = -1;
+    std::string buffered_;
+    std::optional<int> status_;
+};
+
+}  // namespace quillon::test
