@@ -8,10 +8,6 @@ namespace quillon {
 // Looks up the text of a language text id in the current language; empty when there is none.
 using TextLookup = std::function<std::string(int textId)>;
 
-// Interface language ids the program knows.
-inline constexpr int kLanguageChinese = 2052;
-inline constexpr int kLanguageEnglish = 1033;
-
 // What the naming rules need to know about the current language: its id, which selects the
 // rewriting rules of stored names, and the lookup of its texts. A default-constructed context
 // has no texts, so every name falls back to what is stored.

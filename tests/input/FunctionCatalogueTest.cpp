@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "input/FunctionCatalogue.h"
+#include "platform/LanguageChoice.h"
 
 namespace quillon {
 namespace {
 
 // A language whose text of id N is "tN", except that it has no text 0 and no text 351.
-LanguageContext TestLanguage(int languageId = kLanguageEnglish) {
+LanguageContext TestLanguage(int languageId = kLanguageEnglishUs) {
     return {languageId,
             [](int id) { return id == 0 || id == 351 ? std::string() : "t" + std::to_string(id); }};
 }
@@ -75,7 +76,7 @@ TEST(FunctionCatalogue, DescribeAssignmentStoresTextIdsOrTheCallersText) {
 
 TEST(FunctionCatalogue, MacroAssignmentTextIsTheLocalizedName) {
     LanguageContext chinese{
-        kLanguageChinese, [](int id) { return id == 351 ? std::string("自定义") : std::string(); }};
+        kLanguageChineseSimplified, [](int id) { return id == 351 ? std::string("自定义") : std::string(); }};
     EXPECT_EQ(DescribeAssignment(Record(kFnMacro, 3), "Custom 2 Copy", chinese), "自定义 2 复制");
 }
 
