@@ -5,6 +5,7 @@
 
 #include "input/FunctionCatalogue.h"
 #include "input/KeyNames.h"
+#include "platform/NumberText.h"
 
 namespace quillon::cli {
 namespace {
@@ -58,17 +59,8 @@ bool SameWord(std::string_view a, std::string_view b) {
 
 // A whole decimal number from `low` to `high`; false otherwise.
 bool ParseNumber(std::string_view text, int low, int high, int& number) {
-    if (text.empty() || text.size() > 9) {
-        return false;
-    }
     int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        value = value * 10 + (c - '0');
-    }
-    if (value < low || value > high) {
+    if (!ParseWholeInt(text, value) || value < low || value > high) {
         return false;
     }
     number = value;

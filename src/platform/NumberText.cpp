@@ -54,8 +54,33 @@ int ParseLeading(std::string_view text, int base) {
 
 }  // namespace
 
-int ParseLeadingInt(std::string_view text) { return ParseLeading(text, 10); }
+int ParseLeadingInt(std::string_view text) {
+    return ParseLeading(text, 10);
+}
 
-int ParseLeadingHex(std::string_view text) { return ParseLeading(text, 16); }
+int ParseLeadingHex(std::string_view text) {
+    return ParseLeading(text, 16);
+}
+
+bool ParseWholeInt(std::string_view text, int& value) {
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (digits.empty() || digits.size() > 10) {
+        return false;
+    }
+    std::int64_t number = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        number = number * 10 + (c - '0');
+    }
+    number = negative ? -number : number;
+    if (number < INT_MIN || number > INT_MAX) {
+        return false;
+    }
+    value = static_cast<int>(number);
+    return true;
+}
 
 }  // namespace quillon
