@@ -17,7 +17,8 @@ void PrintHelp(std::ostream& out) {
            "  --help                show this help and exit\n"
            "  --version             show the version and exit\n"
            "  --json                print machine-readable JSON instead of text\n"
-           "  --config FILE         read the device catalogue from FILE instead of the shipped one\n"
+           "  --config FILE         read the device catalogue from FILE instead of the shipped "
+           "one\n"
            "  --data-dir DIR        keep the settings databases under DIR instead of the default\n"
            "  --profile N           work on profile N (1-5) instead of the active one\n"
            "  --emulate[=MODES][,state=FILE]\n"
@@ -31,7 +32,8 @@ void PrintHelp(std::ostream& out) {
         out << "  " << command.synopsis << "\n";
     }
     out << "\n"
-           "Exit status: 0 success, 1 failure, 2 no configurable mouse connected, 64 usage error.\n";
+           "Exit status: 0 success, 1 failure, 2 no configurable mouse connected, 64 usage "
+           "error.\n";
 }
 
 // Takes the value of "--name VALUE" or "--name=VALUE"; false when the word is not that option.
@@ -53,6 +55,11 @@ bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::strin
     return false;
 }
 
+// "-5" is a value, not an option.
+bool IsOptionWord(const std::string& word) {
+    return word.size() > 1 && word[0] == '-' && !(word[1] >= '0' && word[1] <= '9');
+}
+
 }  // namespace
 
 int CliContext::Fail(int status, const std::string& message) const {
@@ -63,11 +70,17 @@ int CliContext::Fail(int status, const std::string& message) const {
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CliContext context{CliOptions{}, out, err};
     CliOptions& options = context.options;
-    size_t i = 0;
-    for (; i < args.size(); ++i) {
+    // Global options may stand anywhere; after "--" every word is taken as it is.
+    std::vector<std::string> words;
+    for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word.empty() || word[0] != '-') {
+        if (word == "--") {
+            words.insert(words.end(), args.begin() + static_cast<long>(i) + 1, args.end());
             break;
+        }
+        if (!IsOptionWord(word)) {
+            words.push_back(word);
+            continue;
         }
         std::string value;
         bool missing = false;
@@ -105,15 +118,14 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return context.Fail(kExitUsage, "unknown option '" + word + "' (see --help)");
         }
     }
-    if (i >= args.size()) {
+    if (words.empty()) {
         PrintHelp(err);
         return kExitUsage;
     }
-    const std::string& name = args[i];
+    const std::string& name = words.front();
     for (const Command& command : AllCommands()) {
         if (name == command.name) {
-            CommandArgs rest(args.begin() + static_cast<long>(i) + 1, args.end());
-            return command.run(context, rest);
+            return command.run(context, CommandArgs(words.begin() + 1, words.end()));
         }
     }
     return context.Fail(kExitUsage, "unknown command '" + name + "' (see --help)");

@@ -5,6 +5,8 @@ namespace quillon::cli {
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
+        {"models", "models                 list supported models, connection modes, software info",
+         RunModels},
     };
     return commands;
 }

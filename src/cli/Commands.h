@@ -4,6 +4,6 @@
 
 namespace quillon::cli {
 
-
+int RunModels(CliContext& context, const CommandArgs& args);
 
 }  // namespace quillon::cli

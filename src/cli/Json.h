@@ -12,7 +12,7 @@ namespace quillon::cli {
 // A small JSON value for the command line's --json output. Objects keep insertion order so the
 // output reads in the same order as the human-readable form.
 class Json {
-public:
+  public:
     using Array = std::vector<Json>;
     using Object = std::vector<std::pair<std::string, Json>>;
 
@@ -37,7 +37,7 @@ public:
     // Compact, one line, UTF-8 passed through, control characters escaped.
     std::string Dump() const;
 
-private:
+  private:
     void DumpTo(std::string& out) const;
     std::variant<std::nullptr_t, bool, std::int64_t, double, std::string, Array, Object> value_;
 };

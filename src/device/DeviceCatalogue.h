@@ -5,12 +5,14 @@
 
 namespace quillon {
 
+class XmlDocument;
+
 // One model, or one connection mode of a model, as listed in config.xml.
 struct DeviceModelRecord {
     std::string name;
     int deviceType = 0;
-    std::string deviceAttr;    // names the model's settings database
-    int mode = 0;              // 0 wired, 1 receiver, 2 Bluetooth, 3 second receiver kind
+    std::string deviceAttr;  // names the model's settings database
+    int mode = 0;            // 0 wired, 1 receiver, 2 Bluetooth, 3 second receiver kind
     int vid = 0;
     int pid = 0;
     std::string desc;
@@ -27,7 +29,7 @@ struct SoftwareInfo {
 
 // The parsed catalogue of supported mice.
 class DeviceCatalogue {
-public:
+  public:
     // The only model family this program configures.
     static constexpr int kServedDeviceType = 101;
 
@@ -43,14 +45,19 @@ public:
     // Mode records of the served family, in catalogue order.
     std::vector<DeviceModelRecord> FamilyModes() const;
     const SoftwareInfo& Software() const { return software_; }
+    // Whether the file had a "software" element where it is looked for.
+    bool HasSoftware() const { return softwareFound_; }
 
     // device_attr of the first model of that type; empty when there is none.
     std::string DatabaseKey(int deviceType) const;
 
-private:
+  private:
+    bool Read(XmlDocument& xml);
+
     std::vector<DeviceModelRecord> models_;
     std::vector<DeviceModelRecord> modes_;
     SoftwareInfo software_;
+    bool softwareFound_ = false;
 };
 
 // config.xml in the resource folder.

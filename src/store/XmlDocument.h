@@ -4,13 +4,16 @@
 #include <string_view>
 #include <vector>
 
+#include "store/XmlElement.h"
+#include "store/XmlTag.h"
+
 namespace quillon {
 
 // One XML document held as text, with an element index and a forward-only navigation position.
 // Reads the catalogue and reads/writes the exchange files. Text is UTF-8 in memory whatever the
 // file's encoding.
 class XmlDocument {
-public:
+  public:
     struct LogEntry {
         std::string name;    // e.g. "no_root_element", "file_error"
         std::string detail;  // free text, may be empty
@@ -43,7 +46,35 @@ public:
 
     const std::vector<LogEntry>& ResultLog() const;
 
-private:
+  private:
+    static constexpr int kNone = -1;
+    static constexpr int kDocument = 0;  // elements_[0] stands for the document itself
+
+    void Parse(std::string text);
+    XmlElement& At(int index) { return elements_[static_cast<size_t>(index)]; }
+    const XmlElement& At(int index) const { return elements_[static_cast<size_t>(index)]; }
+    std::string_view NameOf(int index) const;
+    // The attributes of the current element, read once per element rather than once per lookup.
+    const std::vector<XmlAttributeSpan>& CurrentAttributes() const;
+    // Finds the attribute of the current element; `insertAt` is where a new one would go.
+    bool FindAttribute(std::string_view name, size_t& valueBegin, size_t& valueLength,
+                       size_t& insertAt) const;
+    // Replaces part of the text and moves the index positions behind it.
+    void ReplaceText(size_t pos, size_t oldLength, std::string_view replacement);
+    // Where a new element goes: after `previous` (and the line break behind it), or into an
+    // open parent without children. Opens a parent in the empty form first.
+    size_t InsertionPoint(int previous, std::string& prefix);
+    void AddLog(const char* name, std::string detail);
+
+    std::string text_;
+    std::vector<XmlElement> elements_;
+    int parent_ = kDocument;
+    int current_ = kNone;
+    int topLevelCount_ = 0;
+    bool structureOk_ = true;
+    std::vector<LogEntry> log_;
+    mutable std::vector<XmlAttributeSpan> attributes_;
+    mutable int attributesOf_ = kNone;
 };
 
 }  // namespace quillon

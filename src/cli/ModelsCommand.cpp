@@ -1,0 +1,97 @@
+#include <cstdio>
+
+#include "cli/Commands.h"
+#include "cli/Json.h"
+#include "device/DeviceCatalogue.h"
+
+namespace quillon::cli {
+namespace {
+
+std::string Hex4(int value) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04x", static_cast<unsigned>(value) & 0xFFFFu);
+    return buffer;
+}
+
+Json ModelJson(const DeviceModelRecord& r) {
+    return Json::MakeObject()
+        .Set("name", r.name)
+        .Set("device_type", r.deviceType)
+        .Set("device_attr", r.deviceAttr);
+}
+
+Json ModeJson(const DeviceModelRecord& r) {
+    return ModelJson(r)
+        .Set("mode", r.mode)
+        .Set("vid", Hex4(r.vid))
+        .Set("pid", Hex4(r.pid))
+        .Set("desc", r.desc)
+        .Set("hid_interface", r.hidInterface);
+}
+
+void PrintJson(std::ostream& out, const DeviceCatalogue& catalogue) {
+    Json models = Json::MakeArray();
+    for (const auto& model : catalogue.Models()) {
+        models.Push(ModelJson(model));
+    }
+    Json modes = Json::MakeArray();
+    for (const auto& mode : catalogue.Modes()) {
+        modes.Push(ModeJson(mode));
+    }
+    const SoftwareInfo& sw = catalogue.Software();
+    Json software = Json::MakeObject()
+                        .Set("version", sw.version)
+                        .Set("website", sw.website)
+                        .Set("store", sw.store)
+                        .Set("upgrade", sw.upgrade)
+                        .Set("copyright", sw.copyright);
+    out << Json::MakeObject()
+               .Set("models", std::move(models))
+               .Set("modes", std::move(modes))
+               .Set("software", std::move(software))
+               .Dump()
+        << "\n";
+}
+
+void PrintText(std::ostream& out, const DeviceCatalogue& catalogue) {
+    out << "Models:\n";
+    for (const auto& m : catalogue.Models()) {
+        out << "  " << m.name << "  (type " << m.deviceType << ", key " << m.deviceAttr << ")\n";
+    }
+    out << "Connection modes:\n";
+    for (const auto& m : catalogue.Modes()) {
+        out << "  " << m.name << "  mode " << m.mode << "  " << Hex4(m.vid) << ":" << Hex4(m.pid)
+            << "  " << m.desc << "  [" << m.hidInterface << "]  (type " << m.deviceType << ", key "
+            << m.deviceAttr << ")\n";
+    }
+    const SoftwareInfo& sw = catalogue.Software();
+    out << "Software:\n"
+        << "  version    " << sw.version << "\n"
+        << "  website    " << sw.website << "\n"
+        << "  store      " << sw.store << "\n"
+        << "  upgrade    " << sw.upgrade << "\n"
+        << "  copyright  " << sw.copyright << "\n";
+}
+
+}  // namespace
+
+int RunModels(CliContext& context, const CommandArgs& args) {
+    if (!args.empty()) {
+        return context.Fail(kExitUsage, "models takes no arguments");
+    }
+    const std::string path =
+        context.options.configFile.empty() ? DefaultCataloguePath() : context.options.configFile;
+    DeviceCatalogue catalogue;
+    if (!catalogue.Load(path)) {
+        context.err << "quillonctl: warning: cannot read the device catalogue " << path
+                    << " (missing or not well-formed); no model is supported\n";
+    }
+    if (context.options.json) {
+        PrintJson(context.out, catalogue);
+    } else {
+        PrintText(context.out, catalogue);
+    }
+    return kExitOk;
+}
+
+}  // namespace quillon::cli
