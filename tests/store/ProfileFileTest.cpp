@@ -101,7 +101,7 @@ TEST(ProfileFile, WritesTheExactFormat) {
         "count(//keyitems/item), \"|\", //DPI2/@color, \"|\", "
         "//e-sports_flag/@value)' " +
         dir.file("p.xml");
-    EXPECT_EQ(Shell(xpath), "Game & \"work\"|2|16711680|2");
+    EXPECT_EQ(Shell(xpath), "Game & \"work\"|2|16711680|2\n");
 }
 
 TEST(ProfileFile, ProfileWithoutButtonsWritesAnEmptyKeyItems) {
@@ -199,10 +199,10 @@ TEST(ProfileFile, RefusesTheWholeFileAtTheFirstBadValue) {
         {"<Mouse><e-sports_flag value=\"0\"/></Mouse>", "e-sports_flag"},
         {"<Mouse><button_respondtime value=\" 8\"/></Mouse>", "is not a number"},
         {"<keyitems><item key_code=\"abc\" macro_type=\"1\" macro_value=\"1\"/></keyitems>",
-         "<item> 1: key_code \"abc\" is not a number"},
+         "<item> 2: key_code \"abc\" is not a number"},
         {"<keyitems><item key_code=\"1\" macro_type=\"1\" macro_value=\"1\"/><item key_code=\"10\" "
          "macro_type=\"1\" macro_value=\"1\"/></keyitems>",
-         "<item> 2: key_code \"10\" is outside 1..9"},
+         "<item> 3: key_code \"10\" is outside 1..9"},
         {"<keyitems><item key_code=\"1\" macro_type=\"28\" macro_value=\"1\"/></keyitems>",
          "macro_type"},
         {"<keyitems><item key_code=\"1\" macro_type=\"22\" macro_value=\"300\"/></keyitems>",
@@ -215,9 +215,12 @@ TEST(ProfileFile, RefusesTheWholeFileAtTheFirstBadValue) {
     test::TempDir dir;
     for (const Case& c : cases) {
         // Good values first: a refusal must not keep them.
-        dir.write("p.xml", std::string("<profile><profileinfo><keyitems><item key_code=\"3\" "
-                                       "macro_type=\"24\" macro_value=\"1\"/></keyitems>") +
-                               c.body + "</profileinfo></profile>");
+        const std::string body = c.body;
+        const std::string goodItem = "<item key_code=\"3\" macro_type=\"24\" macro_value=\"1\"/>";
+        const std::string info = body.starts_with("<keyitems>")
+                                     ? "<keyitems>" + goodItem + body.substr(10)
+                                     : "<keyitems>" + goodItem + "</keyitems>" + body;
+        dir.write("p.xml", "<profile><profileinfo>" + info + "</profileinfo></profile>");
         ProfileFileContent content;
         std::string reason;
         EXPECT_FALSE(ReadProfileFile(dir.file("p.xml"), content, reason)) << c.body;
