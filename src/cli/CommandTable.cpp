@@ -7,6 +7,9 @@ const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
         {"models", "models                 list supported models, connection modes, software info",
          RunModels},
+        {"devices",
+         "devices                list supported interfaces found and the active connection",
+         RunDevices},
     };
     return commands;
 }

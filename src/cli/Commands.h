@@ -5,5 +5,6 @@
 namespace quillon::cli {
 
 int RunModels(CliContext& context, const CommandArgs& args);
+int RunDevices(CliContext& context, const CommandArgs& args);
 
 }  // namespace quillon::cli

@@ -1,17 +1,10 @@
-#include <cstdio>
-
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "device/DeviceCatalogue.h"
+#include "platform/NumberText.h"
 
 namespace quillon::cli {
 namespace {
-
-std::string Hex4(int value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04x", static_cast<unsigned>(value) & 0xFFFFu);
-    return buffer;
-}
 
 Json ModelJson(const DeviceModelRecord& r) {
     return Json::MakeObject()

@@ -83,4 +83,11 @@ bool ParseWholeInt(std::string_view text, int& value) {
     return true;
 }
 
+std::string Hex4(int value) {
+    static const char digits[] = "0123456789abcdef";
+    const auto word = static_cast<unsigned>(value) & 0xFFFFu;
+    return {digits[word >> 12], digits[(word >> 8) & 0xF], digits[(word >> 4) & 0xF],
+            digits[word & 0xF]};
+}
+
 }  // namespace quillon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace quillon {
@@ -14,5 +15,8 @@ int ParseLeadingHex(std::string_view text);
 // The whole text as a decimal int: an optional '-' and digits, nothing else, within the int
 // range. False, leaving `value` alone, for anything else (blanks, '+', empty text).
 bool ParseWholeInt(std::string_view text, int& value);
+
+// The low 16 bits as four lower-case hexadecimal digits ("1915", "ae1c"), as USB ids are written.
+std::string Hex4(int value);
 
 }  // namespace quillon

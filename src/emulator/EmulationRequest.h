@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "emulator/VirtualMouse.h"
+
+namespace quillon {
+
+// What --emulate[=MODES][,state=FILE] asks for.
+struct EmulationRequest {
+    std::vector<VirtualInterfaceConfig> interfaces;
+    std::string stateFile;  // empty: the virtual mouse starts fresh and keeps nothing
+};
+
+// MODES is a '+' list of wired, receiver, receiver-asleep and bluetooth (wired when empty);
+// "state=" takes the rest of the text as a file name, commas included. False with a reason for
+// anything else.
+bool ParseEmulation(std::string_view text, EmulationRequest& request, std::string& error);
+
+}  // namespace quillon

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/DeviceSession.h"
+#include "emulator/VirtualMouseBackend.h"
+#include "emulator/VirtualMouseStateFile.h"
+#include "support/CliRun.h"
+#include "support/TempDir.h"
+
+namespace quillon {
+namespace {
+
+// The shipped catalogue, whatever folder the test runs from.
+const std::string kCatalogue = std::string(QUILLON_SOURCE_DIR) + "/data/config.xml";
+
+test::CliResult RunCli(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--config", kCatalogue});
+    return test::RunCli(args);
+}
+
+TEST(DevicesCommand, ListsEveryEntryAndTheActiveConnectionAsJson) {
+    struct Case {
+        const char* emulate;
+        std::string json;
+    };
+    const std::string wired =
+        R"j({"index":0,"vid":"1915","pid":"ae1c","mode":0,"online":1,"path":"virtual/hidraw1",)j"
+        R"j("manufacturer":"Quillon","product":"Quillon Q1 (virtual)"})j";
+    const std::string receiver = R"j("manufacturer":"Quillon",)j"
+                                 R"j("product":"Quillon 2.4G Receiver (virtual)"})j";
+    const Case cases[] = {
+        {"--emulate=wired+receiver",
+         R"j({"connection_mode":0,"entries":[)j" + wired +
+             R"j(,{"index":1,"vid":"1915","pid":"ae11","mode":1,"online":1,)j"
+             R"j("path":"virtual/hidraw3",)j" +
+             receiver + "]}"},
+        {"--emulate", R"j({"connection_mode":0,"entries":[)j" + wired + "]}"},
+        {"--emulate=receiver-asleep",
+         R"j({"connection_mode":-1,"entries":[{"index":0,"vid":"1915","pid":"ae11","mode":1,)j"
+         R"j("online":0,"path":"virtual/hidraw1",)j" +
+             receiver + "]}"},
+        {"--emulate=bluetooth",
+         R"j({"connection_mode":2,"entries":[{"index":0,"vid":"1915","pid":"ae12","mode":2,)j"
+         R"j("online":1,"path":"virtual/hidraw0","manufacturer":"","product":""}]})j"},
+    };
+    for (const Case& c : cases) {
+        test::CliResult result = RunCli({c.emulate, "--json", "devices"});
+        EXPECT_EQ(result.status, 0) << c.emulate << ": " << result.err;
+        EXPECT_EQ(result.out, c.json + "\n") << c.emulate;
+    }
+}
+
+TEST(DevicesCommand, PrintsATableForPeople) {
+    test::CliResult result = RunCli({"--emulate=wired+receiver", "devices"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "#  VID   PID   MODE          ONLINE  PATH             MANUFACTURER  PRODUCT\n"
+              "0  1915  ae1c  0 (wired)     1       virtual/hidraw1  Quillon       "
+              "Quillon Q1 (virtual)\n"
+              "1  1915  ae11  1 (receiver)  1       virtual/hidraw3  Quillon       "
+              "Quillon 2.4G Receiver (virtual)\n"
+              "Connection mode: 0 (wired)\n");
+}
+
+TEST(DevicesCommand, RealHardwareHereHasNoMouse) {
+    test::CliResult result = RunCli({"--json", "devices"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "{\"connection_mode\":-1,\"entries\":[]}\n");
+    result = RunCli({"devices"});
+    EXPECT_EQ(result.out, "No supported mouse found.\nConnection mode: -1 (none)\n");
+}
+
+TEST(DevicesCommand, RefusesBadOptions) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--emulate=usb", "devices"}, "unknown emulated connection 'usb'"},
+        {{"--emulate", "devices", "extra"}, "takes no arguments"},
+    };
+    for (const Case& c : cases) {
+        test::CliResult result = RunCli(c.args);
+        EXPECT_EQ(result.status, 64) << c.message;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_TRUE(result.out.empty());
+    }
+}
+
+TEST(DevicesCommand, WithoutACatalogueNoMouseIsAccepted) {
+    test::CliResult result =
+        test::RunCli({"--emulate", "--config", "/nonexistent/config.xml", "--json", "devices"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.err.find("warning: cannot read the device catalogue"), std::string::npos);
+    EXPECT_EQ(result.out, "{\"connection_mode\":-1,\"entries\":[]}\n");
+}
+
+TEST(DevicesCommand, VirtualMouseKeepsItsStateInTheNamedFile) {
+    test::TempDir dir;
+    const std::string file = dir.file("mouse, state");
+    ASSERT_EQ(RunCli({"--emulate=wired,state=" + file, "devices"}).status, 0);
+    VirtualFirmwareState saved;
+    std::string error;
+    ASSERT_TRUE(LoadVirtualMouseState(file, saved, error)) << error;
+    EXPECT_EQ(saved, VirtualFirmwareState::FactoryDefaults());
+
+    std::ostringstream out;
+    std::ostringstream err;
+    {
+        cli::CliContext context{{}, out, err};
+        context.options.configFile = kCatalogue;
+        context.options.emulate = true;
+        context.options.emulateSpec = "state=" + file;
+        cli::DeviceSession session(context);
+        ASSERT_EQ(session.Open(), 0);
+        session.Emulator()->PressDpiButton();
+    }
+    ASSERT_TRUE(LoadVirtualMouseState(file, saved, error)) << error;
+    EXPECT_EQ(VirtualPerformance::Decode(saved.performance[0]).stage, 2);
+
+    dir.write("broken", "quillon-virtual-mouse 1\nbattery lots\n");
+    test::CliResult result = RunCli({"--emulate=state=" + dir.file("broken"), "devices"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("line 2"), std::string::npos) << result.err;
+    EXPECT_EQ(dir.read("broken"), "quillon-virtual-mouse 1\nbattery lots\n") << "not overwritten";
+}
+
+TEST(DevicesCommand, NamesTheUdevRuleWhenTheMouseMayNotBeOpened) {
+    VirtualMouse mouse;
+    mouse.Connect({});
+    mouse.DenyAccess(true);
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::CliContext context{{}, out, err};
+    context.options.configFile = kCatalogue;
+    cli::DeviceSession session(context, std::make_unique<VirtualMouseBackend>(mouse));
+    ASSERT_EQ(session.Open(), 0);
+    EXPECT_FALSE(session.Status().present);
+    const std::string problem = session.PermissionProblem();
+    EXPECT_NE(problem.find("no permission to open " + mouse.CommandPath(0)), std::string::npos);
+    EXPECT_NE(problem.find("70-quillon-mouse.rules"), std::string::npos);
+
+    mouse.DenyAccess(false);
+    session.Refresh();
+    EXPECT_TRUE(session.PermissionProblem().empty());
+    EXPECT_TRUE(session.Status().connected);
+}
+
+}  // namespace
+}  // namespace quillon
