@@ -295,18 +295,19 @@ ButtonTable BuildButtonTable(const std::vector<KeyAssignment>& rows,
     return table;
 }
 
-RequestFrame ButtonTableFrame(int profile, const ButtonTable& table) {
-    RequestFrame frame = MakeRequestFrame(kCommandWriteButtons, kQualifier);
+CommandFrame ButtonTableFrame(int profile, const ButtonTable& table) {
+    CommandFrame frame(kCommandWriteButtons, kQualifier);
     frame[5] = kButtonTableLength;
     frame[8] = Low(profile - 1);
     for (size_t j = 0; j < table.size(); ++j) {
-        std::copy(table[j].begin(), table[j].end(), frame.begin() + kWriteTableOffset + 4 * j);
+        std::copy(table[j].begin(), table[j].end(),
+                  frame.bytes.begin() + kWriteTableOffset + 4 * j);
     }
     return frame;
 }
 
-RequestFrame ButtonTableReadFrame(int profileIndex) {
-    RequestFrame frame = MakeRequestFrame(kCommandReadButtons, kQualifier);
+CommandFrame ButtonTableReadFrame(int profileIndex) {
+    CommandFrame frame(kCommandReadButtons, kQualifier);
     frame[5] = kButtonTableLength;
     frame[8] = Low(profileIndex);
     return frame;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "protocol/RequestFrame.h"
+#include "device/CommandFrame.h"
 #include "store/Records.h"
 
 namespace quillon {
@@ -36,10 +36,10 @@ ButtonTable BuildButtonTable(const std::vector<KeyAssignment>& rows,
                              const std::vector<MacroHeader>& macroTable);
 
 // Command 0x09 writing one profile's table (profile 1..5).
-RequestFrame ButtonTableFrame(int profile, const ButtonTable& table);
+CommandFrame ButtonTableFrame(int profile, const ButtonTable& table);
 
 // Command 0x08 reading the table of a profile index 0..5.
-RequestFrame ButtonTableReadFrame(int profileIndex);
+CommandFrame ButtonTableReadFrame(int profileIndex);
 // The nine codes of a 0x08 reply (64 bytes from the reply marker on).
 ButtonTable ButtonTableOfReply(const std::uint8_t* reply);
 

@@ -192,19 +192,19 @@ bool BuildMacroImage(const std::vector<MacroSource>& macros, MacroImage& image,
     return true;
 }
 
-std::vector<RequestFrame> MacroImageFrames(const MacroImage& image) {
-    std::vector<RequestFrame> frames;
+std::vector<CommandFrame> MacroImageFrames(const MacroImage& image) {
+    std::vector<CommandFrame> frames;
     for (size_t at = 0; at < image.length; at += kMacroChunkSize) {
         const size_t length = std::min(kMacroChunkSize, image.length - at);
-        RequestFrame frame = MakeRequestFrame(kCommandMacroChunk, 0);
+        CommandFrame frame(kCommandMacroChunk, 0);
         frame[5] = static_cast<std::uint8_t>(length);
         frame[6] = static_cast<std::uint8_t>(at & 0xFF);
         frame[7] = static_cast<std::uint8_t>(at >> 8);
         std::copy_n(image.bytes.begin() + static_cast<std::ptrdiff_t>(at), length,
-                    frame.begin() + 9);
+                    frame.bytes.begin() + 9);
         frames.push_back(frame);
     }
-    frames.push_back(MakeRequestFrame(kCommandMacroCommit, kCommitQualifier));
+    frames.emplace_back(kCommandMacroCommit, kCommitQualifier);
     return frames;
 }
 

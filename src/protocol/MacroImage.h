@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "protocol/RequestFrame.h"
+#include "device/CommandFrame.h"
 #include "store/Records.h"
 
 namespace quillon {
@@ -37,6 +37,6 @@ bool BuildMacroImage(const std::vector<MacroSource>& macros, MacroImage& image,
 
 // The commands that download an image: its used bytes in 56-byte chunks of command 0x0D, then
 // command 0x10, which makes the mouse take them.
-std::vector<RequestFrame> MacroImageFrames(const MacroImage& image);
+std::vector<CommandFrame> MacroImageFrames(const MacroImage& image);
 
 }  // namespace quillon

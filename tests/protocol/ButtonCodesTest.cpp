@@ -193,14 +193,15 @@ TEST(ButtonCodes, TableEntriesSwapKeyCodesFourAndFive) {
     expected[3] = {0x00, 0x08, 0x00, 0x00};
     EXPECT_EQ(table, expected);
 
-    const RequestFrame frame = ButtonTableFrame(3, table);
+    const CommandFrame frame = ButtonTableFrame(3, table);
     const std::uint8_t header[] = {0x00, 0x55, 0x09, 0xA5, 0x00, 0x20, 0x00, 0x00, 0x02};
-    EXPECT_TRUE(std::equal(std::begin(header), std::end(header), frame.begin()));
+    EXPECT_TRUE(std::equal(std::begin(header), std::end(header), frame.bytes.begin()));
     for (size_t j = 0; j < table.size(); ++j) {
-        EXPECT_TRUE(std::equal(table[j].begin(), table[j].end(), frame.begin() + 9 + 4 * j)) << j;
+        EXPECT_TRUE(std::equal(table[j].begin(), table[j].end(), frame.bytes.begin() + 9 + 4 * j))
+            << j;
     }
-    EXPECT_TRUE(
-        std::all_of(frame.begin() + 45, frame.end(), [](std::uint8_t b) { return b == 0; }));
+    EXPECT_TRUE(std::all_of(frame.bytes.begin() + 45, frame.bytes.end(),
+                            [](std::uint8_t b) { return b == 0; }));
 }
 
 TEST(ButtonCodes, ReplyTableStartsAtByteEight) {
@@ -214,7 +215,7 @@ TEST(ButtonCodes, ReplyTableStartsAtByteEight) {
     EXPECT_EQ(table[0], (ButtonCode{1, 2, 3, 4}));
     EXPECT_EQ(table[8], (ButtonCode{33, 34, 35, 36}));
 
-    const RequestFrame read = ButtonTableReadFrame(5);
+    const CommandFrame read = ButtonTableReadFrame(5);
     EXPECT_EQ(read[2], 0x08);
     EXPECT_EQ(read[3], 0xA5);
     EXPECT_EQ(read[5], 0x20);

@@ -200,31 +200,31 @@ TEST(MacroImage, FramesCarryTheImageIn56ByteChunksThenCommit) {
         }
         const MacroImage image =
             Build(c.events > 0 ? std::vector{Source(1, items)} : std::vector<MacroSource>{});
-        const std::vector<RequestFrame> frames = MacroImageFrames(image);
+        const std::vector<CommandFrame> frames = MacroImageFrames(image);
         ASSERT_EQ(frames.size(), c.chunks.size() + 1) << c.events;
         Bytes sent;
         size_t offset = 0;
         for (size_t i = 0; i < c.chunks.size(); ++i) {
-            const RequestFrame& frame = frames[i];
+            const CommandFrame& frame = frames[i];
             EXPECT_EQ(frame[1], 0x55);
             EXPECT_EQ(frame[2], 0x0D);
             EXPECT_EQ(frame[3], 0x00);
             EXPECT_EQ(frame[5], c.chunks[i]);
             EXPECT_EQ(frame[6] | (frame[7] << 8), static_cast<int>(offset));
             EXPECT_EQ(frame[8], 0x00);
-            sent.insert(sent.end(), frame.begin() + 9,
-                        frame.begin() + 9 + static_cast<long>(c.chunks[i]));
-            EXPECT_TRUE(std::all_of(frame.begin() + 9 + static_cast<long>(c.chunks[i]), frame.end(),
-                                    [](std::uint8_t b) { return b == 0; }));
+            sent.insert(sent.end(), frame.bytes.begin() + 9,
+                        frame.bytes.begin() + 9 + static_cast<long>(c.chunks[i]));
+            EXPECT_TRUE(std::all_of(frame.bytes.begin() + 9 + static_cast<long>(c.chunks[i]),
+                                    frame.bytes.end(), [](std::uint8_t b) { return b == 0; }));
             offset += c.chunks[i];
         }
         EXPECT_EQ(sent, Bytes(image.bytes.begin(),
                               image.bytes.begin() + static_cast<long>(image.length)));
-        RequestFrame commit{};
+        CommandFrame commit{};
         commit[1] = 0x55;
         commit[2] = 0x10;
         commit[3] = 0xA5;
-        EXPECT_EQ(frames.back(), commit);
+        EXPECT_EQ(frames.back().bytes, commit.bytes);
     }
 }
 
