@@ -17,7 +17,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bin/quillonctl $(if $(ARGS),$(ARGS),models)
+	scripts/run $(BUILD) $(ARGS)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

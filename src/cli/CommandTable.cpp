@@ -10,6 +10,15 @@ const std::vector<Command>& AllCommands() {
         {"devices",
          "devices                list supported interfaces found and the active connection",
          RunDevices},
+        {"profile",
+         "profile list           the profiles of the mouse model, the active one marked\n"
+         "  profile use N          make profile N the active one",
+         RunProfile},
+        {"get", "get KEY                one setting of the profile (see values for the keys)",
+         RunGet},
+        {"set", "set KEY VALUE          change one setting of the profile (a whole number)",
+         RunSet},
+        {"values", "values                 every setting of the profile", RunValues},
     };
     return commands;
 }

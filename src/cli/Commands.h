@@ -7,4 +7,10 @@ namespace quillon::cli {
 int RunModels(CliContext& context, const CommandArgs& args);
 int RunDevices(CliContext& context, const CommandArgs& args);
 
+// Settings database (ProfileCommands.cpp, ValueCommands.cpp).
+int RunProfile(CliContext& context, const CommandArgs& args);
+int RunGet(CliContext& context, const CommandArgs& args);
+int RunSet(CliContext& context, const CommandArgs& args);
+int RunValues(CliContext& context, const CommandArgs& args);
+
 }  // namespace quillon::cli

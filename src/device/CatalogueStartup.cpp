@@ -1,6 +1,7 @@
 #include "device/CatalogueStartup.h"
 
 #include "platform/ProductKey.h"
+#include "platform/Registry.h"
 
 namespace quillon {
 namespace {
@@ -19,6 +20,12 @@ bool LoadAndApplyCatalogue(DeviceCatalogue& catalogue, const std::string& path,
     const bool loaded = catalogue.Load(path);
     if (catalogue.HasSoftware()) {
         Call(steps.showVersion, catalogue.Software().version);
+    }
+    // The window's language choice normally creates the product key first; a fresh home
+    // (or the command line) must not lose the device type for want of it.
+    RegistryKey productKey(ProductKeyFile());
+    if (productKey.Open() == RegistryKey::OpenResult::NotFound) {
+        productKey.Create();
     }
     WriteDeviceType(DeviceCatalogue::kServedDeviceType);
     Call(steps.setDeviceType, DeviceCatalogue::kServedDeviceType);

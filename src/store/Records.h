@@ -4,6 +4,15 @@
 
 namespace quillon {
 
+// One profile (a t_profile_data row). status is 1 for the active profile, 0 for the others.
+struct ProfileRecord {
+    int profile = 0;
+    std::string name;
+    std::string app;
+    int type = 0;
+    int status = 0;
+};
+
 // One button assignment (a t_key_macro_data row). The meaning of the macro_* fields is the
 // button-function encoding of input/; the store keeps them as they are.
 struct KeyAssignment {

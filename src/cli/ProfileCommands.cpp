@@ -1,0 +1,78 @@
+#include <algorithm>
+#include <iomanip>
+#include <sstream>
+
+#include "cli/Commands.h"
+#include "cli/Json.h"
+#include "cli/StoreSession.h"
+#include "platform/NumberText.h"
+
+namespace quillon::cli {
+namespace {
+
+int ListProfiles(CliContext& context, StoreSession& session) {
+    std::vector<ProfileRecord> profiles;
+    session.Store().LoadProfiles(profiles);
+    if (context.options.json) {
+        Json list = Json::MakeArray();
+        for (const ProfileRecord& profile : profiles) {
+            list.Push(Json::MakeObject()
+                          .Set("id", profile.profile)
+                          .Set("name", profile.name)
+                          .Set("active", profile.status == 1));
+        }
+        context.out << Json::MakeObject().Set("profiles", std::move(list)).Dump() << "\n";
+        return kExitOk;
+    }
+    context.out << "id  name        status\n";
+    for (const ProfileRecord& profile : profiles) {
+        std::ostringstream line;
+        line << std::left << std::setw(3) << profile.profile << " " << std::setw(11) << profile.name
+             << " " << (profile.status == 1 ? "active" : "");
+        std::string text = line.str();
+        text.erase(text.find_last_not_of(' ') + 1);
+        context.out << text << "\n";
+    }
+    return kExitOk;
+}
+
+int UseProfile(CliContext& context, StoreSession& session, const std::string& word) {
+    int id = ParseLeadingInt(word);
+    if (std::to_string(id) != word || id < 1) {
+        return context.Fail(kExitUsage, "'profile use' needs a profile number, not '" + word + "'");
+    }
+    std::vector<ProfileRecord> profiles;
+    session.Store().LoadProfiles(profiles);
+    bool exists = std::any_of(profiles.begin(), profiles.end(),
+                              [id](const ProfileRecord& p) { return p.profile == id; });
+    if (!exists) {
+        return context.Fail(kExitFailure, "there is no profile " + word + " (see 'profile list')");
+    }
+    if (!session.Store().SetActiveProfile(id)) {
+        return context.Fail(
+            kExitFailure, "could not store the active profile in '" + session.DatabasePath() + "'");
+    }
+    if (context.options.json) {
+        context.out << Json::MakeObject().Set("active", id).Dump() << "\n";
+    } else {
+        context.out << "profile " << id << " is now active\n";
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunProfile(CliContext& context, const CommandArgs& args) {
+    bool list = args.size() == 1 && args[0] == "list";
+    bool use = args.size() == 2 && args[0] == "use";
+    if (!list && !use) {
+        return context.Fail(kExitUsage, "usage: profile list | profile use N");
+    }
+    StoreSession session(context);
+    if (!session.Ok()) {
+        return kExitFailure;
+    }
+    return list ? ListProfiles(context, session) : UseProfile(context, session, args[1]);
+}
+
+}  // namespace quillon::cli

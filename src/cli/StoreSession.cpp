@@ -1,0 +1,40 @@
+#include "cli/StoreSession.h"
+
+#include "device/DeviceCatalogue.h"
+#include "platform/Paths.h"
+
+namespace quillon::cli {
+
+StoreSession::StoreSession(CliContext& context) : store_(SettingsStore::Instance()) {
+    std::string cataloguePath =
+        context.options.configFile.empty() ? DefaultCataloguePath() : context.options.configFile;
+    DeviceCatalogue catalogue;
+    if (!catalogue.Load(cataloguePath)) {
+        context.Fail(kExitFailure, "cannot read the device catalogue '" + cataloguePath + "'");
+        return;
+    }
+    std::string key = catalogue.DatabaseKey(DeviceCatalogue::kServedDeviceType);
+    bool opened = store_.OpenSettingsDatabase(DataFolder(), key);
+    path_ = store_.DatabasePath();
+    if (!opened) {
+        DatabaseFileState problem = store_.LastProblem();
+        bool refused = problem == DatabaseFileState::NotDatabase ||
+                       problem == DatabaseFileState::Damaged ||
+                       problem == DatabaseFileState::Foreign;
+        std::string what(DescribeProblem(problem));
+        context.Fail(kExitFailure, "settings database '" + path_ + "' " +
+                                       (what.empty() ? "cannot be opened" : what) +
+                                       (refused ? "; it was left untouched" : ""));
+        store_.Close();
+        return;
+    }
+    active_ = store_.EnsureDefaultProfiles();
+    profile_ = context.options.profile != 0 ? context.options.profile : active_;
+    ok_ = true;
+}
+
+StoreSession::~StoreSession() {
+    store_.Close();
+}
+
+}  // namespace quillon::cli

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+#include "cli/CliContext.h"
+#include "store/SettingsStore.h"
+
+namespace quillon::cli {
+
+// The settings database of the catalogue's model, opened for one quillonctl command.
+//
+// Opening reads the device catalogue (--config FILE, else the shipped one), takes the database
+// key of the served model, opens "db/<key>_data_rdn.db" under the data folder (--data-dir DIR,
+// else the default), creating it when missing, and creates the five default profiles when the
+// file has none, exactly as the window's first fill does. A file that is not one of ours is
+// refused and left untouched. On any failure the session has already printed one line naming
+// the file and the problem, and the command returns kExitFailure:
+//
+//     StoreSession session(context);
+//     if (!session.Ok()) {
+//         return kExitFailure;
+//     }
+//     session.Store().GetValue(session.Profile(), "dpi_index", value);
+//
+// The database is the process's SettingsStore::Instance(), so code that reaches the store that
+// way (device tasks) sees the same file. It is closed when the session ends.
+class StoreSession {
+  public:
+    explicit StoreSession(CliContext& context);
+    ~StoreSession();
+    StoreSession(const StoreSession&) = delete;
+    StoreSession& operator=(const StoreSession&) = delete;
+
+    bool Ok() const { return ok_; }
+    SettingsStore& Store() const { return store_; }
+    // The profile a command works on: --profile N when given, else the active profile. 0 when
+    // neither exists (a file edited by hand without profile 1 and with none active).
+    int Profile() const { return profile_; }
+    int ActiveProfile() const { return active_; }
+    const std::string& DatabasePath() const { return path_; }
+
+  private:
+    SettingsStore& store_;
+    std::string path_;
+    int active_ = 0;
+    int profile_ = 0;
+    bool ok_ = false;
+};
+
+}  // namespace quillon::cli

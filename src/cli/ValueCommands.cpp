@@ -1,0 +1,111 @@
+#include <iomanip>
+#include <sstream>
+
+#include "cli/Commands.h"
+#include "cli/Json.h"
+#include "cli/StoreSession.h"
+#include "platform/NumberText.h"
+#include "store/Schema.h"
+
+namespace quillon::cli {
+namespace {
+
+// The profile the command addresses, or a failure line when there is none.
+bool HaveProfile(CliContext& context, const StoreSession& session) {
+    if (session.Profile() > 0) {
+        return true;
+    }
+    context.Fail(kExitFailure, "no profile is active; choose one with 'profile use N'");
+    return false;
+}
+
+void PrintValue(CliContext& context, int profile, const std::string& key,
+                const std::string& value) {
+    if (context.options.json) {
+        context.out
+            << Json::MakeObject().Set("profile", profile).Set("key", key).Set("value", value).Dump()
+            << "\n";
+    } else {
+        context.out << value << "\n";
+    }
+}
+
+}  // namespace
+
+int RunGet(CliContext& context, const CommandArgs& args) {
+    if (args.size() != 1) {
+        return context.Fail(kExitUsage, "usage: get KEY");
+    }
+    StoreSession session(context);
+    if (!session.Ok() || !HaveProfile(context, session)) {
+        return kExitFailure;
+    }
+    std::string value;
+    if (!session.Store().GetValue(session.Profile(), args[0], value)) {
+        return context.Fail(kExitFailure, "profile " + std::to_string(session.Profile()) +
+                                              " has no value '" + args[0] + "' (see 'values')");
+    }
+    PrintValue(context, session.Profile(), args[0], value);
+    return kExitOk;
+}
+
+int RunSet(CliContext& context, const CommandArgs& args) {
+    if (args.size() != 2) {
+        return context.Fail(kExitUsage, "usage: set KEY VALUE");
+    }
+    const std::string& key = args[0];
+    const std::string& value = args[1];
+    // Every setting is a whole number; the mouse commands read them as such.
+    if (std::to_string(ParseLeadingInt(value)) != value) {
+        return context.Fail(
+            kExitUsage, "the value of '" + key + "' must be a whole number, not '" + value + "'");
+    }
+    StoreSession session(context);
+    if (!session.Ok() || !HaveProfile(context, session)) {
+        return kExitFailure;
+    }
+    int profile = session.Profile();
+    std::string old;
+    // The store only updates rows that exist, so an unknown key would silently do nothing.
+    if (!session.Store().GetValue(profile, key, old)) {
+        return context.Fail(kExitFailure,
+                            "unknown key '" + key + "': profile " + std::to_string(profile) +
+                                " has no such value, and set changes existing values only");
+    }
+    if (!session.Store().SetValue(profile, key, value)) {
+        return context.Fail(kExitFailure,
+                            "could not store '" + key + "' in '" + session.DatabasePath() + "'");
+    }
+    if (context.options.json) {
+        PrintValue(context, profile, key, value);
+    } else {
+        context.out << "profile " << profile << ": " << key << " = " << value << "\n";
+    }
+    return kExitOk;
+}
+
+int RunValues(CliContext& context, const CommandArgs& args) {
+    if (!args.empty()) {
+        return context.Fail(kExitUsage, "usage: values");
+    }
+    StoreSession session(context);
+    if (!session.Ok() || !HaveProfile(context, session)) {
+        return kExitFailure;
+    }
+    // Rows exist only for the keys every profile is created with.
+    Json object = Json::MakeObject();
+    std::ostringstream text;
+    for (const ConfigValue& row : InsertedValues()) {
+        std::string key(row.key);
+        std::string value;
+        if (!session.Store().GetValue(session.Profile(), key, value)) {
+            continue;
+        }
+        text << std::left << std::setw(20) << key << " " << value << "\n";
+        object.Set(std::move(key), value);
+    }
+    context.out << (context.options.json ? object.Dump() + "\n" : text.str());
+    return kExitOk;
+}
+
+}  // namespace quillon::cli

@@ -1,0 +1,162 @@
+#include "store/SQLiteAutoTransaction.h"
+#include "store/SQLiteStatement.h"
+#include "store/SettingsStore.h"
+
+namespace quillon {
+namespace {
+
+constexpr std::string_view kInsertMacro =
+    "INSERT INTO t_macro_data(name, play_type, play_times, delay_type, delay_time) VALUES (?, ?, "
+    "?, ?, ?);";
+
+constexpr std::string_view kInsertMacroItem =
+    "INSERT INTO t_macrorecord(macro_id, type, record_index, desc, value, delay_time) VALUES (?, "
+    "?, ?, ?, ?, ?)";
+
+void BindMacroItem(SQLiteStatement& statement, const MacroItem& item) {
+    statement.BindInt(1, item.macro_id);
+    statement.BindInt(2, item.type);
+    statement.BindInt(3, item.record_index);
+    statement.BindText(4, item.desc);
+    statement.BindInt(5, item.value);
+    statement.BindInt(6, item.delay_time);
+}
+
+// Columns of "SELECT * FROM t_macro_data", by position.
+MacroHeader ReadMacroHeader(const SQLiteStatement& statement) {
+    MacroHeader macro;
+    macro.macro_id = statement.ColumnInt(0);
+    macro.name = statement.ColumnString(1);
+    macro.play_type = statement.ColumnInt(2);
+    macro.play_times = statement.ColumnInt(3);
+    macro.delay_type = statement.ColumnInt(4);
+    macro.delay_time = statement.ColumnInt(5);
+    return macro;
+}
+
+}  // namespace
+
+int SettingsStore::AddMacro(std::string_view name) {
+    MacroHeader macro;
+    macro.name = name;
+    macro.play_type = 0;
+    macro.play_times = 1;
+    macro.delay_type = 1;
+    macro.delay_time = 0;
+    return InsertMacro(macro);
+}
+
+int SettingsStore::InsertMacro(const MacroHeader& macro) {
+    std::lock_guard guard(lock_);
+    SQLiteStatement statement;
+    connection_.Prepare(statement, kInsertMacro);
+    statement.BindText(1, macro.name);
+    statement.BindInt(2, macro.play_type);
+    statement.BindInt(3, macro.play_times);
+    statement.BindInt(4, macro.delay_type);
+    statement.BindInt(5, macro.delay_time);
+    return InsertedId(statement.Step());
+}
+
+bool SettingsStore::SetMacroName(int macroId, std::string_view name) {
+    std::lock_guard guard(lock_);
+    SQLiteStatement statement;
+    connection_.Prepare(statement, "UPDATE t_macro_data SET name = ? WHERE macro_id = ?");
+    statement.BindText(1, name);
+    statement.BindInt(2, macroId);
+    return StepSucceeded(statement.Step());
+}
+
+bool SettingsStore::UpdateMacro(int macroId, const MacroHeader& macro) {
+    std::lock_guard guard(lock_);
+    SQLiteStatement statement;
+    connection_.Prepare(statement,
+                        "UPDATE t_macro_data SET name = ?, play_type = ?, play_times = ?, "
+                        "delay_type = ?,delay_time = ? WHERE macro_id = ?");
+    statement.BindText(1, macro.name);
+    statement.BindInt(2, macro.play_type);
+    statement.BindInt(3, macro.play_times);
+    statement.BindInt(4, macro.delay_type);
+    statement.BindInt(5, macro.delay_time);
+    statement.BindInt(6, macroId);
+    return StepSucceeded(statement.Step());
+}
+
+bool SettingsStore::GetMacro(int macroId, MacroHeader& macro) {
+    std::lock_guard guard(lock_);
+    SQLiteStatement statement;
+    connection_.Prepare(statement, "SELECT * FROM t_macro_data WHERE macro_id = ?");
+    statement.BindInt(1, macroId);
+    if (statement.Step() != kSqlRow) {
+        return false;
+    }
+    macro = ReadMacroHeader(statement);
+    return true;
+}
+
+int SettingsStore::LoadMacros(std::vector<MacroHeader>& list) {
+    std::lock_guard guard(lock_);
+    list.clear();
+    SQLiteStatement statement;
+    connection_.Prepare(statement, "SELECT * FROM t_macro_data");
+    while (statement.Step() == kSqlRow) {
+        list.push_back(ReadMacroHeader(statement));
+    }
+    return static_cast<int>(list.size());
+}
+
+bool SettingsStore::RemoveMacro(int macroId) {
+    std::lock_guard guard(lock_);
+    if (!RunWithId("DELETE FROM t_macro_data WHERE macro_id = ?", macroId)) {
+        return false;
+    }
+    return RunWithId("DELETE FROM t_macrorecord WHERE macro_id = ?", macroId);
+}
+
+int SettingsStore::InsertMacroItem(const MacroItem& item) {
+    std::lock_guard guard(lock_);
+    SQLiteStatement statement;
+    connection_.Prepare(statement, kInsertMacroItem);
+    BindMacroItem(statement, item);
+    return InsertedId(statement.Step());
+}
+
+void SettingsStore::InsertMacroItems(std::vector<MacroItem>& items) {
+    std::lock_guard guard(lock_);
+    SQLiteAutoTransaction transaction(&connection_);
+    transaction.Begin();
+    SQLiteStatement statement;
+    for (const MacroItem& item : items) {
+        connection_.Prepare(statement, kInsertMacroItem);
+        BindMacroItem(statement, item);
+        statement.Step();
+    }
+    transaction.Commit();
+    items.clear();
+}
+
+int SettingsStore::LoadMacroItems(int macroId, std::vector<MacroItem>& list) {
+    std::lock_guard guard(lock_);
+    list.clear();
+    SQLiteStatement statement;
+    connection_.Prepare(statement,
+                        "SELECT * FROM t_macrorecord WHERE macro_id = ? ORDER BY record_index ASC");
+    statement.BindInt(1, macroId);
+    while (statement.Step() == kSqlRow) {
+        MacroItem& item = list.emplace_back();
+        item.record_id = statement.ColumnInt(0);
+        item.macro_id = statement.ColumnInt(1);
+        item.type = statement.ColumnInt(2);
+        item.record_index = statement.ColumnInt(3);
+        item.desc = statement.ColumnString(4);
+        item.value = statement.ColumnInt(5);
+        item.delay_time = statement.ColumnInt(6);
+    }
+    return static_cast<int>(list.size());
+}
+
+bool SettingsStore::DeleteMacroItems(int macroId) {
+    return RunWithId("DELETE FROM t_macrorecord WHERE macro_id = ?", macroId);
+}
+
+}  // namespace quillon

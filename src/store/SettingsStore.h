@@ -1,0 +1,126 @@
+#pragma once
+
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/DatabaseFileCheck.h"
+#include "store/Records.h"
+#include "store/SQLiteDB.h"
+
+namespace quillon {
+
+// The settings database of the mouse model in use: one connection, the lock that serialises its
+// users (the window thread and the device worker), and the operations on its tables. Failures
+// come back as false, id 0, empty text or zero records; the store never shows a message.
+//
+// Every table operation holds the store lock for its whole statement sequence. The lock is
+// recursive, so an operation may call another.
+class SettingsStore {
+  public:
+    // The process's store, created on first use.
+    static SettingsStore& Instance();
+
+    SettingsStore() = default;
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // ---- Opening (SettingsStore.cpp) ----
+
+    // "<dataFolder>/db/<modelKey>_data_rdn.db".
+    static std::string DatabaseFilePath(const std::string& dataFolder, std::string_view modelKey);
+
+    // Opens the model's file, creating it with the schema when it does not exist. When a
+    // connection is already open it is kept (whatever file it belongs to) and the result is
+    // true. An existing file is first checked read-only: a file that is not one of ours is
+    // refused and never written; LastProblem() then says why.
+    bool OpenForDevice(const std::string& dataFolder, std::string_view modelKey);
+    // What the catalogue's load step calls: closes whatever is open, then OpenForDevice.
+    bool OpenSettingsDatabase(const std::string& dataFolder, std::string_view modelKey);
+    // Creates the file at DatabasePath() with the schema; true when every statement succeeded.
+    bool CreateDatabase();
+    // Factory reset: OpenForDevice, then ClearAll.
+    void OpenAndClear(const std::string& dataFolder, std::string_view modelKey);
+    void Close();
+
+    bool IsOpened() const;
+    std::string DatabasePath() const;
+    // Why the last open failed; Ours when it did not.
+    DatabaseFileState LastProblem() const;
+
+    // ---- Schema and defaults (Defaults.cpp) ----
+
+    // The 27 default rows of a profile.
+    void InsertDefaultValues(int profile);
+    // Writes the restore values back; report_rate follows the connection mode (0 cable).
+    void ResetProfileValues(int profile, int connectionMode);
+    // Empties every table (and the optional ones where a file has them) and restarts the ids.
+    void ClearAll();
+
+    // ---- Configuration values (ConfigValues.cpp) ----
+
+    // False with value empty when the key has no row.
+    bool GetValue(int profile, std::string_view key, std::string& value);
+    // Updates an existing row only; an unknown key stores nothing and still returns true.
+    bool SetValue(int profile, std::string_view key, std::string_view value);
+
+    // ---- Profiles (ProfileRecords.cpp) ----
+
+    // Inserts the profile (name and app are used) with its default values; new id or 0.
+    int AddProfile(const ProfileRecord& record);
+    // Replaces the list's contents with every profile in id order; returns the count.
+    int LoadProfiles(std::vector<ProfileRecord>& list);
+    // Marks the profile active and every other inactive.
+    bool SetActiveProfile(int profile);
+    // The first profile marked active; 0 when none is.
+    int ActiveProfile();
+    // The store's part of filling the profile selector: creates the five default profiles when
+    // there are none (profile 1 active), makes profile 1 active when none is, and returns the
+    // active profile (0 when there is none, e.g. with no database open).
+    int EnsureDefaultProfiles();
+
+    // ---- Button assignments (KeyAssignmentRecords.cpp) ----
+
+    // Replaces the button's row; writes none when macro_value and macro_value2 are both 0
+    // (the button then has its device default). The new key_id, or 0 when no row was written.
+    int SaveKeyAssignment(const KeyAssignment& record);
+    bool GetKeyAssignment(int profile, int keyCode, KeyAssignment& record);
+    bool SetKeyDescription(int profile, int keyCode, std::string_view text);
+    int LoadKeyAssignments(int profile, std::vector<KeyAssignment>& list);
+    bool DeleteKeyAssignments(int profile);
+
+    // ---- Macros and their steps (MacroRecords.cpp) ----
+
+    // A macro named name, played once (play_type 0, play_times 1, delay_type 1, delay_time 0).
+    int AddMacro(std::string_view name);
+    int InsertMacro(const MacroHeader& macro);
+    bool SetMacroName(int macroId, std::string_view name);
+    // Writes macro's fields under macroId (macro.macro_id is not used).
+    bool UpdateMacro(int macroId, const MacroHeader& macro);
+    bool GetMacro(int macroId, MacroHeader& macro);
+    int LoadMacros(std::vector<MacroHeader>& list);
+    // Deletes the macro, then its steps; the steps stay when the macro could not be deleted.
+    bool RemoveMacro(int macroId);
+    int InsertMacroItem(const MacroItem& item);
+    // Inserts every step in one transaction and empties the vector.
+    void InsertMacroItems(std::vector<MacroItem>& items);
+    // The macro's steps sorted by record_index.
+    int LoadMacroItems(int macroId, std::vector<MacroItem>& list);
+    bool DeleteMacroItems(int macroId);
+
+  private:
+    bool OpenExisting();
+    bool RunSchema();
+    // Runs a statement with one int parameter; the step success test.
+    bool RunWithId(std::string_view sql, int id);
+    int InsertedId(int stepResult);
+
+    mutable std::recursive_mutex lock_;
+    SQLiteDB connection_;
+    std::string path_;
+    bool opened_ = false;
+    DatabaseFileState problem_ = DatabaseFileState::Ours;
+};
+
+}  // namespace quillon

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/CliRun.h"
+#include "support/TempDir.h"
+
+namespace quillon::test {
+namespace {
+
+// quillonctl with the shipped catalogue (model key "Q1"), found the way an installed copy finds
+// it, and a data folder of its own.
+class StoreCommandsTest : public ::testing::Test {
+  protected:
+    StoreCommandsTest() { setenv("QUILLON_RESOURCE_DIR", QUILLON_BIN_DIR, 1); }
+    ~StoreCommandsTest() override { unsetenv("QUILLON_RESOURCE_DIR"); }
+
+    CliResult Run(std::vector<std::string> words) {
+        words.insert(words.begin(), {"--data-dir", data.path()});
+        return RunCli(words);
+    }
+    std::string DbPath() const { return data.file("db/Q1_data_rdn.db"); }
+
+    IsolatedHome home;
+    TempDir data;
+};
+
+TEST_F(StoreCommandsTest, FirstUseCreatesTheDatabaseWithTheFiveProfiles) {
+    CliResult json = Run({"--json", "profile", "list"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out,
+              "{\"profiles\":[{\"id\":1,\"name\":\"800\",\"active\":true},"
+              "{\"id\":2,\"name\":\"801\",\"active\":false},"
+              "{\"id\":3,\"name\":\"811\",\"active\":false},"
+              "{\"id\":4,\"name\":\"821\",\"active\":false},"
+              "{\"id\":5,\"name\":\"831\",\"active\":false}]}\n");
+    EXPECT_TRUE(std::filesystem::exists(DbPath()));
+
+    CliResult text = Run({"profile", "list"});
+    ASSERT_EQ(text.status, 0);
+    EXPECT_EQ(text.out,
+              "id  name        status\n"
+              "1   800         active\n"
+              "2   801\n"
+              "3   811\n"
+              "4   821\n"
+              "5   831\n");
+}
+
+TEST_F(StoreCommandsTest, ProfileUseMarksTheProfileThatLaterCommandsAddress) {
+    CliResult use = Run({"--json", "profile", "use", "3"});
+    ASSERT_EQ(use.status, 0) << use.err;
+    EXPECT_EQ(use.out, "{\"active\":3}\n");
+    EXPECT_NE(Run({"profile", "list"}).out.find("3   811         active"), std::string::npos);
+
+    EXPECT_EQ(Run({"set", "dpi_index", "4"}).out, "profile 3: dpi_index = 4\n");
+    EXPECT_EQ(Run({"--profile", "3", "get", "dpi_index"}).out, "4\n");
+    EXPECT_EQ(Run({"--profile", "1", "get", "dpi_index"}).out, "2\n");
+    ASSERT_EQ(Run({"--profile", "5", "set", "dpi_index", "0"}).status, 0);
+    EXPECT_EQ(Run({"get", "dpi_index"}).out, "4\n") << "--profile does not change the active one";
+    EXPECT_EQ(Run({"--profile", "5", "--json", "get", "dpi_index"}).out,
+              "{\"profile\":5,\"key\":\"dpi_index\",\"value\":\"0\"}\n");
+}
+
+TEST_F(StoreCommandsTest, ValuesListsThe27KeysOfTheProfile) {
+    CliResult json = Run({"--json", "values"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out.rfind("{\"version\":\"1.0.1\",\"light_mode\":\"1\",", 0), 0u) << json.out;
+    EXPECT_NE(json.out.find("\"dpi_group5_rgb\":\"8388736\"}"), std::string::npos);
+    EXPECT_EQ(std::count(json.out.begin(), json.out.end(), ':'), 27);
+
+    CliResult text = Run({"values"});
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 27);
+    EXPECT_NE(text.out.find("dpi_group1_value     1200\n"), std::string::npos) << text.out;
+}
+
+TEST_F(StoreCommandsTest, MistakesGetOneLineAndTheirExitStatus) {
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"get", "no_such_key"}, 1, "profile 1 has no value 'no_such_key'"},
+        {{"set", "no_such_key", "5"}, 1, "unknown key 'no_such_key'"},
+        {{"set", "dpi_index", "fast"}, 64, "must be a whole number, not 'fast'"},
+        {{"set", "dpi_index", "3 "}, 64, "must be a whole number"},
+        {{"set", "dpi_index"}, 64, "usage: set KEY VALUE"},
+        {{"get"}, 64, "usage: get KEY"},
+        {{"values", "extra"}, 64, "usage: values"},
+        {{"profile"}, 64, "usage: profile list | profile use N"},
+        {{"profile", "use", "9"}, 1, "there is no profile 9"},
+        {{"profile", "use", "two"}, 64, "needs a profile number, not 'two'"},
+        {{"--config", "/nonexistent/config.xml", "values"},
+         1,
+         "cannot read the device catalogue '/nonexistent/config.xml'"},
+    };
+    for (const Case& c : cases) {
+        CliResult result = Run(c.words);
+        EXPECT_EQ(result.status, c.status) << c.words[0];
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(Run({"get", "dpi_index"}).out, "2\n") << "nothing was changed";
+}
+
+TEST_F(StoreCommandsTest, AFileThatIsNotADatabaseIsNamedAndLeftAsItIs) {
+    std::filesystem::create_directories(data.file("db"));
+    const std::string bytes = "my shopping list\nmilk\n";
+    data.write("db/Q1_data_rdn.db", bytes);
+    for (std::vector<std::string> words : {std::vector<std::string>{"profile", "list"},
+                                           {"profile", "use", "2"},
+                                           {"get", "dpi_index"},
+                                           {"set", "dpi_index", "3"},
+                                           {"values"}}) {
+        CliResult result = Run(words);
+        EXPECT_EQ(result.status, 1) << words[0];
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "quillonctl: settings database '" + DbPath() +
+                                  "' is not an SQLite database; it was left untouched\n");
+    }
+    EXPECT_EQ(data.read("db/Q1_data_rdn.db"), bytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data.file("db")),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+// The file is an ordinary SQLite 3 file: the sqlite3 program reads it as it is.
+TEST_F(StoreCommandsTest, TheSqliteProgramReadsTheCreatedFile) {
+    ASSERT_EQ(Run({"set", "dpi_group0_value", "900"}).status, 0);
+    std::string command = "sqlite3 -readonly '" + DbPath() +
+                          "' \"SELECT count(*), sum(key = 'dpi_group0_value' AND value = '900') "
+                          "FROM t_configdata\" 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        output += buffer;
+    }
+    int status = pclose(pipe);
+    if (status != 0 && output.find("not found") != std::string::npos) {
+        GTEST_SKIP() << "the sqlite3 program is not installed";
+    }
+    EXPECT_EQ(output, "135|1\n");
+}
+
+}  // namespace
+}  // namespace quillon::test
