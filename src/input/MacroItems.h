@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "store/Records.h"
+
 namespace quillon {
 
 // The kinds of macro step (MacroItem::type).
@@ -20,7 +22,6 @@ enum MacroItemType : int {
     kItemMoveXY = 12,  // value: see MoveOnBothAxes
 };
 
-inline constexpr int kMaxMacros = 32;
 // Items the editor inserts by hand stop here; the recorder stops at the same count.
 inline constexpr int kMaxMacroItems = 200;
 

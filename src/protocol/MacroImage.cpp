@@ -28,7 +28,8 @@ constexpr std::int64_t kMaxMoveDelay = 0x3FFF;
 constexpr std::uint8_t kCommandMacroChunk = 0x0D;
 constexpr std::uint8_t kCommandMacroCommit = 0x10;
 constexpr std::uint8_t kCommitQualifier = 0xA5;
-constexpr size_t kMaxMacroCount = kMacroOffsetTableSize / 2;
+constexpr size_t kMaxMacroCount = kMaxMacros;
+static_assert(kMacroOffsetTableSize / 2 == kMaxMacroCount, "one 16-bit offset per macro");
 
 struct Event {
     std::int64_t delay = 0;

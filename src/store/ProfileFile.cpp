@@ -27,12 +27,10 @@ constexpr auto kMouseValues = std::to_array<std::string_view>({
     "leftbtn_lock",
 });
 
-// What a value may hold to be taken from a file: the range of the stored number and, for the
-// switches kept as bits, the bits that exist.
+// The range a value must lie in to be taken from a file.
 struct Domain {
     int low;
     int high;
-    int bits = -1;
 };
 
 Domain DomainOf(std::string_view key) {
@@ -51,9 +49,6 @@ Domain DomainOf(std::string_view key) {
     if (key == "report_rate") {
         return {1, 4};
     }
-    if (key == "sensor_flag") {
-        return {0, 28, 4 | 8 | 16};
-    }
     if (key == "liftoff_height" || key == "e-sports_flag") {
         return {1, 2};
     }
@@ -61,7 +56,9 @@ Domain DomainOf(std::string_view key) {
         key == "leftbtn_lock") {
         return {0, 1};
     }
-    return {0, 255};  // dpi_flag, button_respondtime: bytes the mouse takes as they are
+    // dpi_flag, button_respondtime, sensor_flag (switch bits; the unknown ones are not sent):
+    // bytes the mouse takes as they are.
+    return {0, 255};
 }
 
 constexpr Domain kAnyInt{std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
@@ -231,7 +228,7 @@ class ProfileReader {
             return false;
         }
         const Domain domain = DomainOf(key);
-        if (value < domain.low || value > domain.high || (value & ~domain.bits) != 0) {
+        if (value < domain.low || value > domain.high) {
             reason_ = where + ": " + std::string(attribute) + " " + Quoted(text) +
                       " is not a valid " + std::string(key) + " (" + std::to_string(domain.low) +
                       ".." + std::to_string(domain.high) + ")";

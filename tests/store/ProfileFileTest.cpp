@@ -195,7 +195,7 @@ TEST(ProfileFile, RefusesTheWholeFileAtTheFirstBadValue) {
         {"<Mouse_DPI><DPI4 color=\"16777216\"/></Mouse_DPI>", "<DPI4>: color"},
         {"<Mouse_DPI dpi_index=\"fast\"/>", "dpi_index \"fast\" is not a number"},
         {"<Mouse_DPI dpi_count=\"7\"/>", "dpi_count \"7\""},
-        {"<Mouse><sensor_flag value=\"3\"/></Mouse>", "sensor_flag"},
+        {"<Mouse><sensor_flag value=\"256\"/></Mouse>", "sensor_flag"},
         {"<Mouse><e-sports_flag value=\"0\"/></Mouse>", "e-sports_flag"},
         {"<Mouse><button_respondtime value=\" 8\"/></Mouse>", "is not a number"},
         {"<keyitems><item key_code=\"abc\" macro_type=\"1\" macro_value=\"1\"/></keyitems>",
