@@ -75,8 +75,9 @@ TEST(FunctionCatalogue, DescribeAssignmentStoresTextIdsOrTheCallersText) {
 }
 
 TEST(FunctionCatalogue, MacroAssignmentTextIsTheLocalizedName) {
-    LanguageContext chinese{
-        kLanguageChineseSimplified, [](int id) { return id == 351 ? std::string("自定义") : std::string(); }};
+    LanguageContext chinese{kLanguageChineseSimplified, [](int id) {
+                                return id == 351 ? std::string("自定义") : std::string();
+                            }};
     EXPECT_EQ(DescribeAssignment(Record(kFnMacro, 3), "Custom 2 Copy", chinese), "自定义 2 复制");
 }
 
