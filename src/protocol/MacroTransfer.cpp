@@ -1,17 +1,26 @@
 #include "protocol/MacroTransfer.h"
 
+#include <unordered_map>
+
 namespace quillon {
 
 std::vector<MacroSource> LoadMacroSources(SettingsStore& store) {
     std::vector<MacroHeader> headers;
     store.LoadMacros(headers);
-    std::vector<MacroSource> macros;
-    macros.reserve(headers.size());
-    for (MacroHeader& header : headers) {
-        MacroSource source;
-        source.header = std::move(header);
-        store.LoadMacroItems(source.header.macro_id, source.items);
-        macros.push_back(std::move(source));
+    std::vector<MacroItem> items;
+    store.LoadAllMacroItems(items);
+    std::unordered_map<int, size_t> indexOf;
+    std::vector<MacroSource> macros(headers.size());
+    for (size_t i = 0; i < headers.size(); ++i) {
+        indexOf.emplace(headers[i].macro_id, i);
+        macros[i].header = std::move(headers[i]);
+    }
+    // Steps of macros that no longer exist have no header and are left out.
+    for (MacroItem& item : items) {
+        auto found = indexOf.find(item.macro_id);
+        if (found != indexOf.end()) {
+            macros[found->second].items.push_back(std::move(item));
+        }
     }
     return macros;
 }

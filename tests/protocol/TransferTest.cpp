@@ -84,6 +84,9 @@ TEST_F(TransferTest, TheMouseReceivesTheEncodersImage) {
     AddMacro("first", 12);
     AddMacro("empty", 0);
     AddMacro("third", 5);
+    QuerySql(DbPath(),
+             "INSERT INTO t_macrorecord(macro_id, type, record_index, value) "
+             "VALUES (99, 2, 0, 65)");  // a step whose macro is gone
     MacroImage expected;
     std::string reason;
     ASSERT_TRUE(BuildMacroImage(LoadMacroSources(store), expected, reason)) << reason;
