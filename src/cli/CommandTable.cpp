@@ -12,13 +12,35 @@ const std::vector<Command>& AllCommands() {
          RunDevices},
         {"profile",
          "profile list           the profiles of the mouse model, the active one marked\n"
-         "  profile use N          make profile N the active one",
+         "  profile use N          make profile N the active one\n"
+         "  profile export FILE    save the profile's buttons and settings to a profile file\n"
+         "  profile import FILE    load a profile file into the profile",
          RunProfile},
         {"get", "get KEY                one setting of the profile (see values for the keys)",
          RunGet},
         {"set", "set KEY VALUE          change one setting of the profile (a whole number)",
          RunSet},
         {"values", "values                 every setting of the profile", RunValues},
+        {"buttons", "buttons                the function of each button of the profile",
+         RunButtons},
+        {"button",
+         "button set KEY FUNC    give button KEY (1-5, 7, 8) a function: left, right, middle,\n"
+         "                         forward, backward, wheel-up, wheel-down, dpi-up, dpi-down,\n"
+         "                         dpi-cycle, disable, key:[ctrl+shift+alt+win+]NAME,\n"
+         "                         "
+         "media:play-pause|stop|previous|next|volume-up|volume-down|mute,\n"
+         "                         system:1-13, macro:ID, emoji:1-109 or default",
+         RunButton},
+        {"macro",
+         "macro list             the macros with their ids and item counts\n"
+         "  macro show ID          a macro's play settings and items\n"
+         "  macro new              a new empty macro\n"
+         "  macro copy ID          a copy of a macro with its items\n"
+         "  macro rename ID NAME   rename a macro (and the profile's buttons that run it)\n"
+         "  macro delete ID        delete a macro and its items\n"
+         "  macro export ID DIR    write a macro file into DIR\n"
+         "  macro import FILE      add the macro of a macro file",
+         RunMacro},
         {"read",
          "read                   read the mouse's settings into the profile",
          RunRead},

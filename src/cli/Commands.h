@@ -13,6 +13,14 @@ int RunGet(CliContext& context, const CommandArgs& args);
 int RunSet(CliContext& context, const CommandArgs& args);
 int RunValues(CliContext& context, const CommandArgs& args);
 
+// Buttons, macros and exchange files (ButtonCommands.cpp, MacroCommands.cpp,
+// ProfileFileCommands.cpp).
+int RunButtons(CliContext& context, const CommandArgs& args);
+int RunButton(CliContext& context, const CommandArgs& args);
+int RunMacro(CliContext& context, const CommandArgs& args);
+// "profile export FILE" and "profile import FILE".
+int RunProfileFile(CliContext& context, const CommandArgs& args);
+
 // Device work (DeviceTaskCommands.cpp, DpiCommands.cpp, WatchCommand.cpp).
 int RunRead(CliContext& context, const CommandArgs& args);
 int RunApply(CliContext& context, const CommandArgs& args);

@@ -90,6 +90,10 @@ int RunApply(CliContext& context, const CommandArgs& args) {
     std::vector<MacroHeader> macros;
     int macroCount = session.Store().LoadMacros(macros);
     session.Run(DeviceTask::ApplyToDevice);
+    if (const std::string& problem = session.Commands().MacroProblem(); !problem.empty()) {
+        return context.Fail(kExitFailure, "the macros were not sent: " + problem +
+                                              "; the buttons and settings were");
+    }
     if (int status = session.CheckAnswered("its settings may be incomplete; apply again");
         status != kExitOk) {
         return status;

@@ -65,8 +65,13 @@ int UseProfile(CliContext& context, StoreSession& session, const std::string& wo
 int RunProfile(CliContext& context, const CommandArgs& args) {
     bool list = args.size() == 1 && args[0] == "list";
     bool use = args.size() == 2 && args[0] == "use";
+    if (args.size() == 2 && (args[0] == "export" || args[0] == "import")) {
+        return RunProfileFile(context, args);
+    }
     if (!list && !use) {
-        return context.Fail(kExitUsage, "usage: profile list | profile use N");
+        return context.Fail(kExitUsage,
+                            "usage: profile list | profile use N | profile export FILE | "
+                            "profile import FILE");
     }
     StoreSession session(context);
     if (!session.Ok()) {

@@ -37,4 +37,12 @@ StoreSession::~StoreSession() {
     store_.Close();
 }
 
+bool HaveProfile(CliContext& context, const StoreSession& session) {
+    if (session.Profile() > 0) {
+        return true;
+    }
+    context.Fail(kExitFailure, "no profile is active; choose one with 'profile use N'");
+    return false;
+}
+
 }  // namespace quillon::cli

@@ -47,4 +47,7 @@ class StoreSession {
     bool ok_ = false;
 };
 
+// True when the session has a profile to work on; otherwise prints why and returns false.
+bool HaveProfile(CliContext& context, const StoreSession& session);
+
 }  // namespace quillon::cli

@@ -10,15 +10,6 @@
 namespace quillon::cli {
 namespace {
 
-// The profile the command addresses, or a failure line when there is none.
-bool HaveProfile(CliContext& context, const StoreSession& session) {
-    if (session.Profile() > 0) {
-        return true;
-    }
-    context.Fail(kExitFailure, "no profile is active; choose one with 'profile use N'");
-    return false;
-}
-
 void PrintValue(CliContext& context, int profile, const std::string& key,
                 const std::string& value) {
     if (context.options.json) {

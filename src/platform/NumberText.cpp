@@ -62,6 +62,27 @@ int ParseLeadingHex(std::string_view text) {
     return ParseLeading(text, 16);
 }
 
+bool ParseWholeInt(std::string_view text, int& value) {
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (digits.empty() || digits.size() > 10) {
+        return false;
+    }
+    std::int64_t number = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        number = number * 10 + (c - '0');
+    }
+    number = negative ? -number : number;
+    if (number < INT_MIN || number > INT_MAX) {
+        return false;
+    }
+    value = static_cast<int>(number);
+    return true;
+}
+
 std::string Hex4(int value) {
     static const char digits[] = "0123456789abcdef";
     const auto word = static_cast<unsigned>(value) & 0xFFFFu;

@@ -1,10 +1,18 @@
 #include "protocol/CommandSet.h"
 
 #include "device/DeviceManager.h"
+#include "protocol/ButtonTransfer.h"
 #include "protocol/CommandFrames.h"
+#include "protocol/MacroTransfer.h"
 #include "protocol/ProfileValues.h"
 
 namespace quillon {
+namespace {
+
+constexpr std::uint8_t kCommandReadButtons = 0x08;
+constexpr int kReadProfileIndexes = 6;  // the mouse keeps tables for indexes 0..5
+
+}  // namespace
 
 CommandSet::CommandSet(DeviceManager& devices, SettingsStore& store, WorkerHost& host,
                        TaskQueue& queue, TextTyper& typer)
@@ -41,6 +49,31 @@ void CommandSet::FactoryResetProcedure() {
     performance_.WritePerformanceBlock();
     lightMode_.WriteLightMode();
     performance_.ReadBattery();
+}
+
+void CommandSet::ReadButtonTables() {
+    for (int index = 0; index < kReadProfileIndexes; ++index) {
+        CommandFrame frame = ButtonTableReadFrame(index);
+        channel_.Send(frame);
+        // Only a reply to this very command: another one decoded as a table would store
+        // nonsense assignments.
+        if (frame.IsReplyTo(kCommandReadButtons)) {
+            StoreButtonTable(store_, index + 1, ButtonTableOfReply(frame.data()));
+        }
+    }
+}
+
+void CommandSet::WriteButtons() {
+    channel_.Count(quillon::WriteButtons(devices_, store_));
+}
+
+void CommandSet::WriteMacros() {
+    MacroImage image;
+    if (!BuildMacroImage(LoadMacroSources(store_), image, macroProblem_)) {
+        return;  // nothing of a table the mouse cannot hold is sent
+    }
+    macroProblem_.clear();
+    channel_.Count(SendMacroImage(devices_, image));
 }
 
 }  // namespace quillon

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "protocol/CommandChannel.h"
 #include "protocol/DeviceOperations.h"
 #include "protocol/LightModeCommand.h"
@@ -37,6 +39,9 @@ class CommandSet : public DeviceOperations {
 
     // Commands the mouse left unanswered since the count was last reset.
     CommandChannel& Channel() { return channel_; }
+    // Why the last WriteMacros sent nothing (the macros do not fit the mouse); empty when it
+    // sent them.
+    const std::string& MacroProblem() const { return macroProblem_; }
 
   private:
     // The button tables of profile indexes 0..5 into the store.
@@ -49,6 +54,7 @@ class CommandSet : public DeviceOperations {
     PerformanceCommands performance_;
     LightModeCommand lightMode_;
     NotificationPoll poll_;
+    std::string macroProblem_;
 };
 
 }  // namespace quillon

@@ -2,6 +2,8 @@
 #include "store/SQLiteStatement.h"
 #include "store/SettingsStore.h"
 
+#include <algorithm>
+
 namespace quillon {
 namespace {
 
@@ -135,13 +137,10 @@ void SettingsStore::InsertMacroItems(std::vector<MacroItem>& items) {
     items.clear();
 }
 
-int SettingsStore::LoadMacroItems(int macroId, std::vector<MacroItem>& list) {
-    std::lock_guard guard(lock_);
-    list.clear();
-    SQLiteStatement statement;
-    connection_.Prepare(statement,
-                        "SELECT * FROM t_macrorecord WHERE macro_id = ? ORDER BY record_index ASC");
-    statement.BindInt(1, macroId);
+namespace {
+
+// Appends the steps of an executed "SELECT * FROM t_macrorecord ..." statement.
+void ReadMacroItems(SQLiteStatement& statement, std::vector<MacroItem>& list) {
     while (statement.Step() == kSqlRow) {
         MacroItem& item = list.emplace_back();
         item.record_id = statement.ColumnInt(0);
@@ -151,6 +150,35 @@ int SettingsStore::LoadMacroItems(int macroId, std::vector<MacroItem>& list) {
         item.desc = statement.ColumnString(4);
         item.value = statement.ColumnInt(5);
         item.delay_time = statement.ColumnInt(6);
+    }
+}
+
+}  // namespace
+
+int SettingsStore::LoadMacroItems(int macroId, std::vector<MacroItem>& list) {
+    std::lock_guard guard(lock_);
+    list.clear();
+    SQLiteStatement statement;
+    connection_.Prepare(statement,
+                        "SELECT * FROM t_macrorecord WHERE macro_id = ? ORDER BY record_index ASC");
+    statement.BindInt(1, macroId);
+    ReadMacroItems(statement, list);
+    return static_cast<int>(list.size());
+}
+
+int SettingsStore::LoadAllMacroItems(std::vector<MacroItem>& list) {
+    std::lock_guard guard(lock_);
+    list.clear();
+    SQLiteStatement statement;
+    connection_.Prepare(statement, "SELECT * FROM t_macrorecord");
+    ReadMacroItems(statement, list);
+    // Sorted here rather than by SQLite: the rows come in record_id order, nearly sorted
+    // already, and SQLite's sorter costs more than the query itself.
+    auto before = [](const MacroItem& a, const MacroItem& b) {
+        return a.macro_id != b.macro_id ? a.macro_id < b.macro_id : a.record_index < b.record_index;
+    };
+    if (!std::is_sorted(list.begin(), list.end(), before)) {
+        std::stable_sort(list.begin(), list.end(), before);
     }
     return static_cast<int>(list.size());
 }

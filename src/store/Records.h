@@ -29,6 +29,9 @@ struct KeyAssignment {
     std::string macro_desc;
 };
 
+// The macros the mouse can hold: the editing operations and the imports stop there.
+inline constexpr int kMaxMacros = 32;
+
 // One macro (a t_macro_data row).
 struct MacroHeader {
     int macro_id = 0;

@@ -107,6 +107,9 @@ class SettingsStore {
     void InsertMacroItems(std::vector<MacroItem>& items);
     // The macro's steps sorted by record_index.
     int LoadMacroItems(int macroId, std::vector<MacroItem>& list);
+    // Every step of every macro sorted by macro_id, then record_index: one query where a
+    // download would otherwise run one per macro over an unindexed column.
+    int LoadAllMacroItems(std::vector<MacroItem>& list);
     bool DeleteMacroItems(int macroId);
 
   private:

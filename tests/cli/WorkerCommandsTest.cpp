@@ -39,8 +39,12 @@ TEST_F(WorkerCommandsTest, ValuesAppliedToTheMouseReadBackIntoAFreshDatabase) {
     ASSERT_EQ(Run({"rate", "500"}).status, 0);
     ASSERT_EQ(Run({"set", "sleep_light", "30"}).status, 0);
     ASSERT_EQ(Run({"set", "e-sports_flag", "2"}).status, 0);
+    ASSERT_EQ(Run({"button", "set", "3", "media:play-pause"}).status, 0);
+    ASSERT_EQ(Run({"button", "set", "5", "middle"}).status, 0);
+    ASSERT_EQ(Run({"macro", "new"}).status, 0);
     test::CliResult applied = Run({"apply"});
     ASSERT_EQ(applied.status, 0) << applied.err;
+    EXPECT_TRUE(Has(applied.out, "1 macro,")) << applied.out;
     EXPECT_TRUE(Has(applied.out, "stage 4 (2400 DPI), 500 Hz")) << applied.out;
     test::CliResult before = Run({"--json", "dpi"});
 
@@ -55,6 +59,9 @@ TEST_F(WorkerCommandsTest, ValuesAppliedToTheMouseReadBackIntoAFreshDatabase) {
     EXPECT_EQ(Run({"get", "sleep_light"}, "fresh").out, Run({"get", "sleep_light"}).out);
     EXPECT_TRUE(Has(Run({"get", "sleep_light"}, "fresh").out, "30")) << "the fresh default is 10";
     EXPECT_TRUE(Has(Run({"get", "e-sports_flag"}, "fresh").out, "2"));
+    test::CliResult buttons = Run({"--json", "buttons"}, "fresh");
+    EXPECT_TRUE(Has(buttons.out, R"({"key_code":3,"type":25,"value":2,)")) << buttons.out;
+    EXPECT_TRUE(Has(buttons.out, R"({"key_code":5,"type":2,"value":1,)")) << buttons.out;
 }
 
 TEST_F(WorkerCommandsTest, ChangesWithoutAConfigurableMouseAreStoredButNotSent) {

@@ -218,10 +218,27 @@ TEST(CommandSetTest, AMouseUnpluggedMidTransferLeavesItsCommandsCountedAsUnanswe
     rig.commands.WriteCurrentDpi();
     rig.commands.WriteReportRate();
     EXPECT_TRUE(rig.commands.ReadDeviceSettings());
-    EXPECT_EQ(rig.commands.Channel().Unanswered(), 4);  // all but the first command
+    EXPECT_EQ(rig.commands.Channel().Unanswered(), 10);  // all but the first command
     EXPECT_EQ(rig.Values().Get("dpi_index"), 2);
     rig.commands.Channel().ResetCount();
     EXPECT_EQ(rig.commands.Channel().Unanswered(), 0);
+}
+
+TEST(CommandSetTest, MacrosTheMouseCannotHoldAreNotSentAndSayWhy) {
+    CommandRig rig;
+    rig.store.AddMacro("only");
+    rig.commands.WriteMacros();
+    EXPECT_EQ(rig.commands.MacroProblem(), "");
+    EXPECT_EQ(rig.Mouse().MacroCommits(), 1);
+
+    for (int i = 0; i < 32; ++i) {  // 33 macros: one more than the offset table holds
+        rig.store.AddMacro("macro");
+    }
+    rig.Mouse().ClearRequests();
+    rig.commands.WriteMacros();
+    EXPECT_NE(rig.commands.MacroProblem(), "");
+    EXPECT_EQ(rig.Mouse().WriteCount(), 0);
+    EXPECT_EQ(rig.Mouse().MacroCommits(), 1);
 }
 
 TEST(CommandSetTest, NothingIsSentWithoutAConfigurableInterface) {
@@ -230,7 +247,7 @@ TEST(CommandSetTest, NothingIsSentWithoutAConfigurableInterface) {
     rig.commands.WriteLightMode();
     EXPECT_TRUE(rig.commands.ReadDeviceSettings());
     EXPECT_EQ(rig.Mouse().WriteCount(), 0);
-    EXPECT_EQ(rig.commands.Channel().Unanswered(), 4);
+    EXPECT_EQ(rig.commands.Channel().Unanswered(), 10);
 }
 
 }  // namespace

@@ -135,5 +135,21 @@ TEST_F(MacrosTest, StepsStayWhenTheMacroCannotBeDeleted) {
     EXPECT_EQ(store.LoadMacroItems(macro, loaded), 1);
 }
 
+TEST_F(MacrosTest, AllStepsComeBackSortedByMacroThenIndex) {
+    std::vector<MacroItem> steps = {Step(2, 1, 21), Step(1, 2, 12), Step(2, 0, 20),
+                                    Step(1, 0, 10), Step(1, 1, 11), Step(1, 1, 99)};
+    store.InsertMacroItems(steps);
+    std::vector<MacroItem> loaded;
+    ASSERT_EQ(store.LoadAllMacroItems(loaded), 6);
+    std::vector<int> values;
+    for (const MacroItem& item : loaded) {
+        values.push_back(item.value);
+    }
+    EXPECT_EQ(values, (std::vector<int>{10, 11, 99, 12, 20, 21}))
+        << "equal indexes keep their insert order";
+    EXPECT_EQ(loaded[0].desc, "key 10");
+    EXPECT_EQ(loaded[5].macro_id, 2);
+}
+
 }  // namespace
 }  // namespace quillon::test

@@ -1,0 +1,164 @@
+// Building the main window's ~200 controls and applying the language texts to all of them: both
+// run at start-up, and the second again at every language switch.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/LanguageChoice.h"
+#include "platform/LanguageTable.h"
+#include "ui/toolkit/MComboBox.h"
+#include "ui/toolkit/MDialog.h"
+#include "ui/toolkit/MTabCtrl.h"
+#include "ui/toolkit/MTabLayout.h"
+
+namespace quillon {
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "toolkit_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        setenv("QUILLON_RESOURCE_DIR", QUILLON_BIN_DIR, 0);
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+// The kinds of the main window's controls, as many as its frame and four pages create, each with
+// the text id it shows (0: none).
+struct Kind {
+    std::string_view className;
+    int count;
+    int textId;
+};
+constexpr Kind kMainWindow[] = {
+    {"MPicture", 8, 0},        {"CImageButton", 9, 253}, {"BatteryCtrl", 1, 0},
+    {"CDeviceState", 1, 51},   {"CTextButton", 1, 0},    {"CRoundArea", 16, 255},
+    {"MText", 62, 171},        {"CHelpButton", 8, 252},  {"MComboBox", 13, 0},
+    {"DPIControl", 6, 261},    {"DPISlider", 1, 0},      {"ColorButtonEx", 7, 0},
+    {"CRadioButton", 17, 361}, {"CCheckButton", 5, 585}, {"NumberEdit", 1, 0},
+    {"MouseCtrl", 1, 0},       {"MButton", 14, 22},      {"CArea", 4, 0},
+    {"MacroList", 1, 0},       {"CRecordList", 1, 0},    {"CIconButton", 1, 358},
+    {"MEdit", 6, 0},           {"CSwitchButton", 1, 0},
+};
+
+class MainWindowLike : public MDialog {
+  public:
+    std::vector<std::pair<MControl*, int>> texts;
+    MTabCtrl* tabs = nullptr;
+    std::vector<MComboBox*> lists;
+
+    void InitUI(int, int, int right, int bottom) override {
+        tabs = CreateControl<MTabCtrl>(45, {20, 40, 380, 100});
+        // All controls on the selected page, so that they are all shown and drawn.
+        MTabLayout* page = nullptr;
+        for (int i = 0; i < 5; ++i) {
+            auto* layout = CreateControl<MTabLayout>(46 + i, {1, 110, right - 1, bottom - 50});
+            tabs->InsertItem(i + 1, {}, "icon\\tab_home.png", layout);
+            page = page == nullptr ? layout : page;
+        }
+        tabs->SetCurSel(0);
+        int id = 100;
+        for (const Kind& kind : kMainWindow) {
+            for (int i = 0; i < kind.count; ++i, ++id) {
+                int x = 20 + (id * 37) % (right - 160);
+                int y = 120 + (id * 23) % (bottom - 200);
+                MControl* control =
+                    CreateControl(kind.className, id, {x, y, x + 120, y + 30}, {}, page);
+                if (kind.textId != 0) {
+                    texts.emplace_back(control, kind.textId);
+                }
+                if (auto* list = dynamic_cast<MComboBox*>(control)) {
+                    for (int item = 0; item < 18; ++item) {
+                        list->AddItem({}, item);
+                    }
+                    lists.push_back(list);
+                }
+            }
+        }
+    }
+
+    // What the controller does for every control at a language switch.
+    void ApplyTexts() {
+        for (int position = 0; position < 5; ++position) {
+            tabs->SetItemText(position, GetText(71 + position));
+        }
+        for (auto& [control, textId] : texts) {
+            control->SetTitle(GetText(textId));
+            control->SetTooltip(GetText(textId + 1));
+        }
+        for (MComboBox* list : lists) {
+            for (int item = 0; item < list->GetCount(); ++item) {
+                list->SetItemText(item, GetText(160 + item % 5));
+            }
+        }
+    }
+};
+
+int ControlCount(MainWindowLike& window) {
+    return static_cast<int>(window.GetControls().size());
+}
+
+void BM_CreateMainWindowControls(benchmark::State& state) {
+    App();
+    int controls = 0;
+    for (auto _ : state) {
+        MainWindowLike window;
+        window.Create(nullptr, "bench", kWsPopup, 0, {0, 0, 1121, 780});
+        window.ShowWindow(kSwShow);
+        QApplication::processEvents();
+        controls = ControlCount(window);
+        state.PauseTiming();
+        window.DestroyWindow();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.counters["controls"] = controls;
+}
+BENCHMARK(BM_CreateMainWindowControls)->Unit(benchmark::kMillisecond);
+
+void BM_ApplyTextsToAllControls(benchmark::State& state) {
+    App();
+    MainWindowLike window;
+    window.Create(nullptr, "bench", kWsPopup, 0, {0, 0, 1121, 780});
+    window.ShowWindow(kSwShow);
+    QApplication::processEvents();
+    int language = 1033;
+    for (auto _ : state) {
+        language = language == 1033 ? 2052 : 1033;
+        SetCurrentLanguageId(language);
+        window.ApplyTexts();
+        QApplication::processEvents();
+    }
+    state.counters["controls"] = ControlCount(window);
+    state.counters["texts"] =
+        static_cast<double>(window.texts.size() * 2 + 5 + window.lists.size() * 18);
+}
+BENCHMARK(BM_ApplyTextsToAllControls)->Unit(benchmark::kMillisecond);
+
+// Drawing every control once, as the first frame after start-up does.
+void BM_PaintMainWindow(benchmark::State& state) {
+    App();
+    MainWindowLike window;
+    window.Create(nullptr, "bench", kWsPopup, 0, {0, 0, 1121, 780});
+    window.ApplyTexts();
+    window.ShowWindow(kSwShow);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(window.View()->grab());
+    }
+}
+BENCHMARK(BM_PaintMainWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quillon

@@ -1,0 +1,131 @@
+#include <algorithm>
+#include <iomanip>
+#include <sstream>
+
+#include "cli/ButtonFunctionArgument.h"
+#include "cli/Commands.h"
+#include "cli/EnglishTexts.h"
+#include "cli/Json.h"
+#include "cli/StoreSession.h"
+#include "input/FunctionCatalogue.h"
+#include "platform/NumberText.h"
+
+namespace quillon::cli {
+namespace {
+
+// The stored assignment of a button, or the default it stands for.
+KeyAssignment ButtonOf(SettingsStore& store, int profile, int keyCode) {
+    KeyAssignment record;
+    if (!store.GetKeyAssignment(profile, keyCode, record)) {
+        record = DefaultAssignment(profile, keyCode);
+    }
+    return record;
+}
+
+Json ButtonJson(const KeyAssignment& record) {
+    return Json::MakeObject()
+        .Set("key_code", record.key_code)
+        .Set("type", record.macro_type)
+        .Set("value", record.macro_value)
+        .Set("value2", record.macro_value2)
+        .Set("name", AssignmentDisplayName(record, EnglishLanguage()));
+}
+
+std::string ButtonLine(const KeyAssignment& record) {
+    std::ostringstream line;
+    line << std::left << std::setw(4) << record.key_code << std::setw(5) << record.macro_type
+         << std::setw(7) << record.macro_value << std::setw(7) << record.macro_value2
+         << AssignmentDisplayName(record, EnglishLanguage());
+    return line.str();
+}
+
+int SetButton(CliContext& context, const std::string& keyWord, const std::string& functionWord) {
+    int keyCode = 0;
+    if (!ParseWholeInt(keyWord, keyCode) ||
+        std::find(kEditableKeyCodes.begin(), kEditableKeyCodes.end(), keyCode) ==
+            kEditableKeyCodes.end()) {
+        return context.Fail(kExitUsage,
+                            "KEY_CODE is one of 1, 2, 3, 4, 5, 7, 8, not '" + keyWord + "'");
+    }
+    ButtonFunctionArgument function;
+    std::string error;
+    if (!ParseButtonFunction(functionWord, EnglishLanguage(), function, error)) {
+        return context.Fail(kExitUsage, error);
+    }
+    StoreSession session(context);
+    if (!session.Ok() || !HaveProfile(context, session)) {
+        return kExitFailure;
+    }
+    SettingsStore& store = session.Store();
+    const int profile = session.Profile();
+    std::string lock;
+    // The window keeps the left button's list shut while it is locked; so does the command line,
+    // so that a script cannot take the last working click away by accident.
+    if (keyCode == 1 && store.GetValue(profile, "leftbtn_lock", lock) && lock == "1") {
+        return context.Fail(kExitFailure, "the left button of profile " + std::to_string(profile) +
+                                              " is locked; unlock it with 'set leftbtn_lock 0'");
+    }
+    KeyAssignment record;
+    record.profile = profile;
+    record.key_code = keyCode;
+    if (!function.restoreDefault) {
+        record.macro_type = function.type;
+        record.macro_value = function.value;
+        record.macro_value2 = function.value2;
+        if (function.type == kFnMacro) {
+            MacroHeader macro;
+            if (!store.GetMacro(function.value, macro)) {
+                return context.Fail(
+                    kExitFailure,
+                    "there is no macro " + std::to_string(function.value) + " (see 'macro list')");
+            }
+            function.callerText = macro.name;
+        }
+        record.macro_desc = DescribeAssignment(record, function.callerText, EnglishLanguage());
+    }
+    // A record without values removes the row: the button is back at its default.
+    if (store.SaveKeyAssignment(record) == 0 && !function.restoreDefault) {
+        return context.Fail(kExitFailure,
+                            "could not store the button in '" + session.DatabasePath() + "'");
+    }
+    const KeyAssignment stored = ButtonOf(store, profile, keyCode);
+    if (context.options.json) {
+        context.out << ButtonJson(stored).Dump() << "\n";
+    } else {
+        context.out << "profile " << profile << ", button " << keyCode << ": "
+                    << AssignmentDisplayName(stored, EnglishLanguage()) << "\n";
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunButtons(CliContext& context, const CommandArgs& args) {
+    if (!args.empty()) {
+        return context.Fail(kExitUsage, "usage: buttons");
+    }
+    StoreSession session(context);
+    if (!session.Ok() || !HaveProfile(context, session)) {
+        return kExitFailure;
+    }
+    Json list = Json::MakeArray();
+    std::string text = "key type value  value2 name\n";
+    for (int keyCode : kEditableKeyCodes) {
+        const KeyAssignment record = ButtonOf(session.Store(), session.Profile(), keyCode);
+        list.Push(ButtonJson(record));
+        text += ButtonLine(record) + "\n";
+    }
+    context.out << (context.options.json
+                        ? Json::MakeObject().Set("buttons", std::move(list)).Dump() + "\n"
+                        : text);
+    return kExitOk;
+}
+
+int RunButton(CliContext& context, const CommandArgs& args) {
+    if (args.size() != 3 || args[0] != "set") {
+        return context.Fail(kExitUsage, "usage: button set KEY_CODE FUNCTION");
+    }
+    return SetButton(context, args[1], args[2]);
+}
+
+}  // namespace quillon::cli

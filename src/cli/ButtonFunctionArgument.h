@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "input/LanguageContext.h"
+
+namespace quillon::cli {
+
+// The FUNCTION word of "button set": what to assign to the button.
+struct ButtonFunctionArgument {
+    bool restoreDefault = false;  // "default": the button loses its row
+    int type = 0;
+    int value = 0;
+    int value2 = 0;
+    // The literal text the assignment text is made from where the type has no text id (the
+    // shortcut text of a key, the wording of two system commands); a macro's name is added by
+    // the caller, who knows the macros.
+    std::string callerText;
+};
+
+// Parses left, right, middle, forward, backward, wheel-up, wheel-down, dpi-up, dpi-down,
+// dpi-cycle, disable, key:[MODS+]NAME, media:NAME, system:N, macro:ID, emoji:N and default.
+// False with a one-line reason when the word names no function.
+bool ParseButtonFunction(std::string_view text, const LanguageContext& language,
+                         ButtonFunctionArgument& function, std::string& error);
+
+// The usage named NAME (a UsageName, any letter case); 0 when no usage has that name.
+int UsageOfName(std::string_view name);
+
+}  // namespace quillon::cli

@@ -1,0 +1,255 @@
+#include <iomanip>
+#include <sstream>
+
+#include "cli/Commands.h"
+#include "cli/EnglishTexts.h"
+#include "cli/Json.h"
+#include "cli/StoreSession.h"
+#include "input/LocalizeName.h"
+#include "input/MacroEditor.h"
+#include "platform/NumberText.h"
+#include "platform/TickCount.h"
+#include "store/MacroExchangeFile.h"
+
+namespace quillon::cli {
+namespace {
+
+// The macro editor's message boxes become the command's failure line.
+struct NoticeLine : MacroNotices {
+    void ShowNotice(int /*titleTextId*/, int messageTextId) override {
+        if (messageTextId == kMacroLimitTextId) {
+            line = "the mouse holds at most " + std::to_string(kMaxMacros) +
+                   " macros; delete one first";
+        }
+    }
+    std::string line;
+};
+
+bool ParseMacroId(CliContext& context, const std::string& word, int& id) {
+    if (!ParseWholeInt(word, id) || id < 1) {
+        context.Fail(kExitUsage, "a macro id is a positive number, not '" + word + "'");
+        return false;
+    }
+    return true;
+}
+
+// The stored header of an existing macro; prints why when there is none.
+bool FindMacro(CliContext& context, SettingsStore& store, int id, MacroHeader& header) {
+    if (!store.GetMacro(id, header)) {
+        context.Fail(kExitFailure,
+                     "there is no macro " + std::to_string(id) + " (see 'macro list')");
+        return false;
+    }
+    return true;
+}
+
+void PrintMacroId(CliContext& context, const char* what, int id, const std::string& name) {
+    if (context.options.json) {
+        context.out << Json::MakeObject().Set("id", id).Set("name", name).Dump() << "\n";
+    } else {
+        context.out << what << " macro " << id << " \"" << name << "\"\n";
+    }
+}
+
+int List(CliContext& context, SettingsStore& store) {
+    std::vector<MacroHeader> macros;
+    store.LoadMacros(macros);
+    Json list = Json::MakeArray();
+    std::ostringstream text;
+    text << "id    items name\n";
+    for (const MacroHeader& macro : macros) {
+        std::vector<MacroItem> items;
+        const int count = store.LoadMacroItems(macro.macro_id, items);
+        list.Push(Json::MakeObject()
+                      .Set("id", macro.macro_id)
+                      .Set("name", macro.name)
+                      .Set("items", count));
+        text << std::left << std::setw(6) << macro.macro_id << std::setw(6) << count << macro.name
+             << "\n";
+    }
+    context.out << (context.options.json
+                        ? Json::MakeObject().Set("macros", std::move(list)).Dump() + "\n"
+                        : text.str());
+    return kExitOk;
+}
+
+int Show(CliContext& context, SettingsStore& store, int id) {
+    MacroHeader macro;
+    if (!FindMacro(context, store, id, macro)) {
+        return kExitFailure;
+    }
+    std::vector<MacroItem> items;
+    store.LoadMacroItems(id, items);
+    if (context.options.json) {
+        Json list = Json::MakeArray();
+        for (const MacroItem& item : items) {
+            list.Push(Json::MakeObject()
+                          .Set("desc", item.desc)
+                          .Set("type", item.type)
+                          .Set("value", item.value)
+                          .Set("timestamp", item.delay_time));
+        }
+        context.out << Json::MakeObject()
+                           .Set("id", macro.macro_id)
+                           .Set("name", macro.name)
+                           .Set("play_type", macro.play_type)
+                           .Set("play_times", macro.play_times)
+                           .Set("delay_type", macro.delay_type)
+                           .Set("delay_time", macro.delay_time)
+                           .Set("items", std::move(list))
+                           .Dump()
+                    << "\n";
+        return kExitOk;
+    }
+    context.out << "macro " << macro.macro_id << " \"" << macro.name << "\"\n"
+                << "play_type " << macro.play_type << ", play_times " << macro.play_times
+                << ", delay_type " << macro.delay_type << ", delay_time " << macro.delay_time
+                << "\n"
+                << "type  value   timestamp   desc\n";
+    for (const MacroItem& item : items) {
+        std::ostringstream line;
+        line << std::left << std::setw(6) << item.type << std::setw(8) << item.value
+             << std::setw(12) << item.delay_time << item.desc;
+        context.out << line.str() << "\n";
+    }
+    return kExitOk;
+}
+
+// A new macro (source 0) or a copy of the source.
+int Create(CliContext& context, SettingsStore& store, int source) {
+    MacroHeader header;
+    if (source > 0 && !FindMacro(context, store, source, header)) {
+        return kExitFailure;
+    }
+    NoticeLine notices;
+    MacroEditor editor(store, notices, EnglishLanguage());
+    const int id = source > 0 ? editor.CopyMacro(source) : editor.NewMacro();
+    if (id <= 0) {
+        return context.Fail(kExitFailure, notices.line.empty()
+                                              ? "the settings database did not take the macro"
+                                              : notices.line);
+    }
+    store.GetMacro(id, header);
+    PrintMacroId(context, source > 0 ? "copied to" : "created", id, header.name);
+    return kExitOk;
+}
+
+int Rename(CliContext& context, StoreSession& session, int id, const std::string& name) {
+    MacroHeader macro;
+    if (!FindMacro(context, session.Store(), id, macro)) {
+        return kExitFailure;
+    }
+    NoticeLine notices;
+    MacroEditor editor(session.Store(), notices, EnglishLanguage());
+    const std::string now = editor.RenameMacro(id, name, session.ActiveProfile());
+    if (now != name) {
+        return context.Fail(kExitFailure, "could not rename macro " + std::to_string(id));
+    }
+    PrintMacroId(context, "renamed", id, now);
+    return kExitOk;
+}
+
+int Delete(CliContext& context, SettingsStore& store, int id) {
+    MacroHeader macro;
+    if (!FindMacro(context, store, id, macro)) {
+        return kExitFailure;
+    }
+    NoticeLine notices;
+    if (!MacroEditor(store, notices, EnglishLanguage()).DeleteMacro(id)) {
+        return context.Fail(kExitFailure, "could not delete macro " + std::to_string(id));
+    }
+    PrintMacroId(context, "deleted", id, macro.name);
+    return kExitOk;
+}
+
+int Export(CliContext& context, SettingsStore& store, int id, const std::string& folder) {
+    MacroHeader macro;
+    if (!FindMacro(context, store, id, macro)) {
+        return kExitFailure;
+    }
+    std::string reason;
+    const std::string path = ExportMacroFile(store, id, LocalizeName(macro.name, EnglishLanguage()),
+                                             folder, TickCount(), reason);
+    if (path.empty()) {
+        return context.Fail(kExitFailure, reason);
+    }
+    if (context.options.json) {
+        context.out << Json::MakeObject().Set("id", id).Set("file", path).Dump() << "\n";
+    } else {
+        context.out << "macro " << id << " written to " << path << "\n";
+    }
+    return kExitOk;
+}
+
+int Import(CliContext& context, SettingsStore& store, const std::string& path) {
+    std::string reason;
+    const int id = ImportMacroFile(store, path, reason);
+    if (id <= 0) {
+        return context.Fail(kExitFailure, reason);
+    }
+    MacroHeader macro;
+    store.GetMacro(id, macro);
+    PrintMacroId(context, "imported", id, macro.name);
+    return kExitOk;
+}
+
+constexpr const char* kUsage =
+    "usage: macro list | show ID | new | copy ID | rename ID NAME | delete ID | export ID DIR | "
+    "import FILE";
+
+bool ArgumentsFit(const CommandArgs& args) {
+    if (args.empty()) {
+        return false;
+    }
+    const std::string& verb = args[0];
+    if (verb == "list" || verb == "new") {
+        return args.size() == 1;
+    }
+    if (verb == "show" || verb == "copy" || verb == "delete" || verb == "import") {
+        return args.size() == 2;
+    }
+    if (verb == "rename" || verb == "export") {
+        return args.size() == 3 && !args[2].empty();
+    }
+    return false;
+}
+
+}  // namespace
+
+int RunMacro(CliContext& context, const CommandArgs& args) {
+    if (!ArgumentsFit(args)) {
+        return context.Fail(kExitUsage, kUsage);
+    }
+    const std::string& verb = args[0];
+    int id = 0;
+    const bool takesId = verb != "list" && verb != "new" && verb != "import";
+    if (takesId && !ParseMacroId(context, args[1], id)) {
+        return kExitUsage;
+    }
+    StoreSession session(context);
+    if (!session.Ok()) {
+        return kExitFailure;
+    }
+    SettingsStore& store = session.Store();
+    if (verb == "list") {
+        return List(context, store);
+    }
+    if (verb == "show") {
+        return Show(context, store, id);
+    }
+    if (verb == "new" || verb == "copy") {
+        return Create(context, store, id);
+    }
+    if (verb == "rename") {
+        return Rename(context, session, id, args[2]);
+    }
+    if (verb == "delete") {
+        return Delete(context, store, id);
+    }
+    if (verb == "export") {
+        return Export(context, store, id, args[2]);
+    }
+    return Import(context, store, args[1]);
+}
+
+}  // namespace quillon::cli

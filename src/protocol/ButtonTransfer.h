@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+
+#include "device/DeviceManager.h"
+#include "protocol/ButtonCodes.h"
+#include "store/SettingsStore.h"
+
+namespace quillon {
+
+// The profiles whose button tables the program writes.
+inline constexpr int kWrittenProfiles = 5;
+using ProfileButtonTables = std::array<ButtonTable, kWrittenProfiles>;
+
+// The tables of profiles 1..5 from the stored assignments.
+ProfileButtonTables BuildProfileButtonTables(SettingsStore& store);
+
+// Sends the tables of profiles 1..5, one command 0x09 each. Replies are not examined beyond
+// the channel's own test; true when every command was answered.
+bool SendButtonTables(DeviceManager& device, const ProfileButtonTables& tables);
+
+// Builds and sends the button tables of profiles 1..5.
+bool WriteButtons(DeviceManager& device, SettingsStore& store);
+
+// Stores what one code reported by the mouse means, as the assignment of the entry's button in
+// `profile`; codes that decode to nothing leave the stored assignment alone.
+void DecodeButtonEntry(SettingsStore& store, int profile, int entry, const ButtonCode& code);
+// The same for a whole table read back from the mouse, with the macro table loaded once.
+void StoreButtonTable(SettingsStore& store, int profile, const ButtonTable& table);
+
+}  // namespace quillon

@@ -1,0 +1,42 @@
+#include "store/MacroExchangeFile.h"
+
+#include "store/MacroFile.h"
+
+namespace quillon {
+std::string ExportMacroFile(SettingsStore& store, int macroId, std::string_view name,
+                            const std::string& folder, std::uint32_t tick, std::string& reason) {
+    MacroFileContent content;
+    if (!store.GetMacro(macroId, content.header)) {
+        reason = "there is no macro " + std::to_string(macroId);
+        return {};
+    }
+    content.header.name = std::string(name);
+    store.LoadMacroItems(macroId, content.items);
+    const std::string path = MacroFilePath(folder, name, tick);
+    return WriteMacroFile(path, content, reason) ? path : std::string();
+}
+
+int ImportMacroFile(SettingsStore& store, const std::string& path, std::string& reason) {
+    MacroFileContent content;
+    if (!ReadMacroFile(path, content, reason)) {
+        return 0;
+    }
+    std::vector<MacroHeader> macros;
+    if (store.LoadMacros(macros) >= kMaxMacros) {
+        reason = "the mouse holds at most " + std::to_string(kMaxMacros) +
+                 " macros and that many exist; delete one first";
+        return 0;
+    }
+    const int macroId = store.InsertMacro(content.header);
+    if (macroId <= 0) {
+        reason = "the settings database did not take the macro";
+        return 0;
+    }
+    for (MacroItem& item : content.items) {
+        item.macro_id = macroId;
+    }
+    store.InsertMacroItems(content.items);
+    return macroId;
+}
+
+}  // namespace quillon

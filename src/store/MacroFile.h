@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/Records.h"
+
+namespace quillon {
+
+// What a macro exchange file carries: the header (its name as the macro list shows it) and the
+// steps in step order. Ids are not carried.
+struct MacroFileContent {
+    MacroHeader header;
+    std::vector<MacroItem> items;
+};
+
+// "<folder>/<name>-<tick>.xml", the tick written as a signed 32-bit number. Characters that
+// cannot stand in a file name on either platform ('/', '\', control characters, <>:"|?*) are
+// replaced by '_' so that the file always lands inside `folder`; a very long name is cut.
+std::string MacroFilePath(const std::string& folder, std::string_view name, std::uint32_t tick);
+
+// Writes the file; false with a one-line reason when it cannot be written.
+bool WriteMacroFile(const std::string& path, const MacroFileContent& content, std::string& reason);
+
+// Reads a macro file. Numbers read as C's atoi does (absent or not a number: 0). False with a
+// one-line reason when the file cannot be read, is not well-formed or is not a macro file.
+bool ReadMacroFile(const std::string& path, MacroFileContent& content, std::string& reason);
+
+}  // namespace quillon

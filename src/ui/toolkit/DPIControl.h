@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ui/toolkit/CCheckButton.h"
+
+namespace quillon {
+
+class EditField;
+
+// One DPI stage: its caption (the title), its colour and an editable value. A click on the card
+// checks it (stage controls share a group) and sends kEventClick; typing in the value sends
+// kEventChanging, finishing it kEventEditDone.
+class DPIControl : public CCheckButton {
+  public:
+    static constexpr const char* kClassName = "DPIControl";
+    const char* GetClassName() const override { return kClassName; }
+    ~DPIControl() override;
+
+    void SetValue(int value);
+    int GetValue() const;
+    // The stage colour as a Windows COLORREF: red in the low byte.
+    void SetColor(std::uint32_t colorRef);
+    std::uint32_t GetColor() const;
+
+  protected:
+    void Paint(QPainter& painter, const ViewState& state) override;
+    void BuildView(QWidget& view) override;
+    void LayoutView(int width, int height) override;
+    void SyncView() override;
+
+  private:
+    int value_ = 0;
+    std::uint32_t colorRef_ = 0x0000FF;
+    EditField* field_ = nullptr;  // GUI thread
+};
+
+}  // namespace quillon

@@ -1,0 +1,291 @@
+#include "ui/toolkit/MControl.h"
+
+#include <QPainter>
+
+#include "ui/toolkit/ControlView.h"
+#include "ui/toolkit/MDialog.h"
+#include "ui/toolkit/Manager.h"
+#include "ui/toolkit/SkinPainter.h"
+
+namespace quillon {
+
+MControl::~MControl() {
+    DetachView();
+}
+
+void MControl::SetRect(const MRect& rect) {
+    {
+        auto lock = Lock();
+        rect_ = rect;
+    }
+    Changed();
+}
+
+MRect MControl::GetRect() const {
+    auto lock = Lock();
+    return rect_;
+}
+
+void MControl::SetVisible(bool visible) {
+    {
+        auto lock = Lock();
+        visible_ = visible;
+    }
+    Changed();
+}
+
+bool MControl::IsVisible() const {
+    auto lock = Lock();
+    return visible_;
+}
+
+bool MControl::IsShown() const {
+    return IsVisible() && (parent_ == nullptr || parent_->IsShown());
+}
+
+void MControl::SetEnabled(bool enabled) {
+    {
+        auto lock = Lock();
+        enabled_ = enabled;
+    }
+    Changed();
+}
+
+bool MControl::IsEnabled() const {
+    auto lock = Lock();
+    return enabled_;
+}
+
+void MControl::SetTooltip(const std::string& text) {
+    {
+        auto lock = Lock();
+        tooltip_ = text;
+    }
+    Changed();
+}
+
+std::string MControl::GetTooltip() const {
+    auto lock = Lock();
+    return tooltip_;
+}
+
+void MControl::UpdateControl() {
+    Changed();
+}
+
+void MControl::SetTitle(const std::string& title) {
+    {
+        auto lock = Lock();
+        title_ = title;
+    }
+    Changed();
+}
+
+std::string MControl::GetTitle() const {
+    auto lock = Lock();
+    return title_;
+}
+
+void MControl::SetFont(const std::string& name, int pixelSize) {
+    {
+        auto lock = Lock();
+        textStyle_.fontName = name;
+        textStyle_.fontSize = pixelSize;
+    }
+    Changed();
+}
+
+void MControl::SetFontName(const std::string& name) {
+    {
+        auto lock = Lock();
+        textStyle_.fontName = name;
+    }
+    Changed();
+}
+
+void MControl::SetFontWidth(int pixelSize) {
+    {
+        auto lock = Lock();
+        textStyle_.fontSize = pixelSize;
+    }
+    Changed();
+}
+
+void MControl::SetTextColor(std::uint32_t argb) {
+    {
+        auto lock = Lock();
+        textStyle_.color = argb;
+    }
+    Changed();
+}
+
+std::uint32_t MControl::GetTextColor() const {
+    auto lock = Lock();
+    return textStyle_.color;
+}
+
+void MControl::SetAlignment(int align) {
+    {
+        auto lock = Lock();
+        textStyle_.align = align;
+    }
+    Changed();
+}
+
+void MControl::SetVAlignment(int valign) {
+    {
+        auto lock = Lock();
+        textStyle_.valign = valign;
+    }
+    Changed();
+}
+
+void MControl::SetImage(const std::string& name, int states) {
+    {
+        auto lock = Lock();
+        image_ = name;
+        states_ = states;
+    }
+    Changed();
+}
+
+std::string MControl::GetImage() const {
+    auto lock = Lock();
+    return image_;
+}
+
+void MControl::AddMTimer() {
+    if (dialog_ != nullptr) {
+        dialog_->JoinTimer(this);
+    }
+}
+
+QWidget* MControl::View() const {
+    return view_;
+}
+
+void MControl::Paint(QPainter& painter, const ViewState& state) {
+    std::string title;
+    TextStyle style;
+    {
+        auto lock = Lock();
+        title = title_;
+        style = TextStyleLocked();
+    }
+    skin::DrawText(painter, QRect(0, 0, state.width, state.height), title, style);
+}
+
+std::string MControl::TooltipAt(int, int) const {
+    return GetTooltip();
+}
+
+void MControl::Changed() {
+    if (view_ == nullptr) {
+        return;
+    }
+    if (Manager::OnGuiThread()) {
+        ApplyToView();
+        return;
+    }
+    if (!applyQueued_.exchange(true)) {
+        // Through the view: it outlives the control by a moment (deleted later) and forgets it
+        // when the control goes, so a late call finds no control instead of a dead one.
+        ControlView* view = view_;
+        QMetaObject::invokeMethod(
+            view,
+            [view] {
+                if (MControl* control = view->Control()) {
+                    control->applyQueued_ = false;
+                    control->ApplyToView();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void MControl::Notify(int event, std::intptr_t param) {
+    if (dialog_ != nullptr) {
+        dialog_->OnMessage(id_, event, param);
+    }
+}
+
+TextStyle MControl::TextStyleLocked() const {
+    TextStyle style = textStyle_;
+    if (!enabled_) {
+        style.color = (style.color & 0x00FFFFFFu) | 0x80000000u;
+    }
+    return style;
+}
+
+int MControl::ImageState(const ViewState& state) const {
+    if (!state.enabled) {
+        return 3;
+    }
+    if (state.pressed) {
+        return 2;
+    }
+    return state.hover ? 1 : 0;
+}
+
+void MControl::Attach(MDialog* dialog, int id, MControl* parent) {
+    dialog_ = dialog;
+    id_ = id;
+    parent_ = parent;
+    auto lock = Lock();
+    if (states_ == 0) {
+        states_ = DefaultStates();
+    }
+}
+
+void MControl::CreateView(QWidget* window) {
+    view_ = new ControlView(this, window);
+    view_->setAttribute(Qt::WA_TransparentForMouseEvents, !TakesInput());
+    BuildView(*view_);
+    ApplyToView();
+}
+
+void MControl::DetachView() {
+    if (view_ == nullptr) {
+        return;
+    }
+    view_->Detach();
+    view_->hide();
+    // Later, not now: the control may be destroyed from one of its own view's handlers.
+    view_->deleteLater();
+    view_ = nullptr;
+}
+
+void MControl::ApplyToView() {
+    if (view_ == nullptr) {
+        return;
+    }
+    MRect rect;
+    bool enabled = true;
+    std::string tooltip;
+    {
+        auto lock = Lock();
+        rect = rect_;
+        enabled = enabled_;
+        tooltip = tooltip_;
+        if (states_ == 0) {
+            states_ = DefaultStates();
+        }
+    }
+    view_->setGeometry(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+    view_->setEnabled(enabled);
+    if (!TakesInput()) {
+        // A label or picture with a hint needs the pointer to show it.
+        view_->setAttribute(Qt::WA_TransparentForMouseEvents, tooltip.empty());
+    }
+    bool shown = IsShown();
+    if (view_->isVisibleTo(view_->parentWidget()) != shown) {
+        view_->setVisible(shown);
+        if (IsContainer() && dialog_ != nullptr) {
+            dialog_->ForEachChild(this, [](MControl& child) { child.ApplyToView(); });
+        }
+    }
+    SyncView();
+    view_->update();
+}
+
+}  // namespace quillon
