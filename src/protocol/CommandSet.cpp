@@ -5,6 +5,7 @@
 #include "protocol/CommandFrames.h"
 #include "protocol/MacroTransfer.h"
 #include "protocol/ProfileValues.h"
+#include "store/SettingsStore.h"
 
 namespace quillon {
 namespace {
@@ -52,15 +53,22 @@ void CommandSet::FactoryResetProcedure() {
 }
 
 void CommandSet::ReadButtonTables() {
+    std::vector<std::pair<int, ButtonTable>> tables;
     for (int index = 0; index < kReadProfileIndexes; ++index) {
         CommandFrame frame = ButtonTableReadFrame(index);
         channel_.Send(frame);
         // Only a reply to this very command: another one decoded as a table would store
         // nonsense assignments.
         if (frame.IsReplyTo(kCommandReadButtons)) {
-            StoreButtonTable(store_, index + 1, ButtonTableOfReply(frame.data()));
+            tables.emplace_back(index + 1, ButtonTableOfReply(frame.data()));
         }
     }
+    // Stored after the transfers, in one commit: the store stays free while the mouse answers.
+    store_.InOneTransaction([&] {
+        for (const auto& [profile, table] : tables) {
+            StoreButtonTable(store_, profile, table);
+        }
+    });
 }
 
 void CommandSet::WriteButtons() {

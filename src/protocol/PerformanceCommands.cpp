@@ -3,6 +3,7 @@
 #include "device/DeviceManager.h"
 #include "protocol/CommandChannel.h"
 #include "protocol/CommandFrames.h"
+#include "store/SettingsStore.h"
 
 namespace quillon {
 namespace {
@@ -90,7 +91,7 @@ void PerformanceCommands::ReadPerformanceBlock() {
             WritePerformanceBlock();
             break;
         case PerformanceReading::Outcome::Store:
-            Store(Active(), reading);
+            store_.InOneTransaction([&] { Store(Active(), reading); });
             break;
     }
 }

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/Paths.h"
+#include "store/SQLiteAutoTransaction.h"
 #include "store/SQLiteStatement.h"
 #include "store/Schema.h"
 
@@ -91,6 +92,13 @@ void SettingsStore::OpenAndClear(const std::string& dataFolder, std::string_view
     std::lock_guard guard(lock_);
     OpenForDevice(dataFolder, modelKey);
     ClearAll();
+}
+
+void SettingsStore::InOneTransaction(const std::function<void()>& writes) {
+    std::lock_guard guard(lock_);
+    SQLiteAutoTransaction transaction(&connection_);
+    writes();
+    transaction.Commit();
 }
 
 void SettingsStore::Close() {

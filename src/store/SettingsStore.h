@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -48,6 +49,11 @@ class SettingsStore {
     std::string DatabasePath() const;
     // Why the last open failed; Ours when it did not.
     DatabaseFileState LastProblem() const;
+
+    // Runs `writes` (calls of the operations below) in one transaction under the store lock: a
+    // device read stores some seventy rows with one commit instead of seventy. Keep device
+    // traffic out of `writes`, or the window thread waits on the mouse; do not nest.
+    void InOneTransaction(const std::function<void()>& writes);
 
     // ---- Schema and defaults (Defaults.cpp) ----
 
