@@ -20,14 +20,9 @@ std::string ColourText(int rgb) {
     return text;
 }
 
-bool ParseNumberWord(const std::string& word, int& value) {
-    value = ParseLeadingInt(word);
-    return !word.empty() && std::to_string(value) == word;
-}
-
 // The stage word of a command line: 1..6.
 bool ParseStage(const std::string& word, int& stage) {
-    return ParseNumberWord(word, stage) && stage >= 1 && stage <= kStageCount;
+    return ParseWholeInt(word, stage) && stage >= 1 && stage <= kStageCount;
 }
 
 // Sends with `send` when a mouse takes commands, and says which happened.
@@ -96,7 +91,7 @@ int ShowStages(CliContext& context) {
 int SetStageDpi(CliContext& context, const CommandArgs& args) {
     int stage = 0;
     int entered = 0;
-    if (args.size() != 3 || !ParseStage(args[1], stage) || !ParseNumberWord(args[2], entered)) {
+    if (args.size() != 3 || !ParseStage(args[1], stage) || !ParseWholeInt(args[2], entered)) {
         return context.Fail(kExitUsage, "usage: dpi set STAGE VALUE (STAGE 1-6, VALUE in DPI)");
     }
     WorkerSession session(context);
@@ -147,7 +142,7 @@ int RunDpi(CliContext& context, const CommandArgs& args) {
 int RunRate(CliContext& context, const CommandArgs& args) {
     int hz = 0;
     int code = 0;
-    if (args.size() != 1 || !ParseNumberWord(args[0], hz) || (code = ReportRateCode(hz)) == 0) {
+    if (args.size() != 1 || !ParseWholeInt(args[0], hz) || (code = ReportRateCode(hz)) == 0) {
         return context.Fail(kExitUsage, "usage: rate 125|250|500|1000");
     }
     WorkerSession session(context);
