@@ -92,7 +92,9 @@ void NotificationPoll::ShowStage(const ProfileValues& values, int stage) {
     values.Set("dpi_index", stage - 1);
     int dpi = values.Get(ProfileValues::DpiValueKey(stage - 1));
     host_.ShowCurrentStage(stage, dpi);
-    host_.PostMessage(MSG_DPI_CHANGED, 0, static_cast<std::intptr_t>((dpi & 0xFFFF) << 16 | stage));
+    std::uint32_t lParam =
+        (static_cast<std::uint32_t>(dpi) & 0xFFFF) << 16 | static_cast<std::uint32_t>(stage);
+    host_.PostMessage(MSG_DPI_CHANGED, 0, static_cast<std::intptr_t>(lParam));
 }
 
 }  // namespace quillon

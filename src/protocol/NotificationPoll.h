@@ -27,8 +27,6 @@ class NotificationPoll {
     // called sooner. The read waits up to kReadTimeoutMs for a silent mouse, but gives up as
     // soon as `giveWay` holds.
     void Poll(const std::function<bool()>& giveWay);
-    // Acts on one decoded report.
-    void Handle(const Notification& note);
 
     static constexpr int kMinGapMs = 200;
     static constexpr int kReadTimeoutMs = 1000;
@@ -36,6 +34,8 @@ class NotificationPoll {
     static constexpr int kReadSliceMs = 5;
 
   private:
+    // Acts on one decoded report.
+    void Handle(const Notification& note);
     // One report into `report`; false when none came (time-out, no interface, gave way).
     bool ReadReport(NotificationReport& report, const std::function<bool()>& giveWay);
     void ShowStage(const ProfileValues& values, int stage);

@@ -43,6 +43,13 @@ TEST_F(NotificationPollTest, StageReportStoresStageAndRateAndPostsTheIndicator) 
     EXPECT_EQ(rig.host.Rate(), 3);
 }
 
+TEST_F(NotificationPollTest, TheIndicatorMessageCarriesDpiAboveThe16BitSignBit) {
+    rig.Values().Set("dpi_group4_value", 40000);  // a hand-edited database
+    rig.Mouse().SendNotification(0x10, 5, 4);
+    Poll();
+    EXPECT_EQ(rig.host.PostedMessages().back().lParam, std::intptr_t{40000} << 16 | 5);
+}
+
 TEST_F(NotificationPollTest, StagesOutsideOneToSixAreClamped) {
     for (auto [wire, stage] : {std::pair{9, 6}, {0, 1}}) {
         rig.Mouse().SendNotification(0x10, static_cast<std::uint8_t>(wire), 4);
