@@ -60,8 +60,10 @@ class WatchPrinter : public ReportListener {
     int Lines() const { return lines_; }
 
     void OnStage(int stage, int dpi) override {
-        Print(Json::MakeObject().Set("event", "stage").Set("stage", stage).Set("dpi", dpi),
-              "stage " + std::to_string(stage) + ": " + std::to_string(dpi) + " DPI");
+        if (Changed(stage_, stage << 16 | (dpi & 0xFFFF))) {
+            Print(Json::MakeObject().Set("event", "stage").Set("stage", stage).Set("dpi", dpi),
+                  "stage " + std::to_string(stage) + ": " + std::to_string(dpi) + " DPI");
+        }
     }
     void OnReportRate(int code) override {
         if (Changed(rate_, code)) {
@@ -101,6 +103,7 @@ class WatchPrinter : public ReportListener {
 
     CliContext& context_;
     int lines_ = 0;
+    std::optional<int> stage_;
     std::optional<int> rate_;
     std::optional<int> lightMode_;
     std::optional<int> battery_;
