@@ -2,6 +2,7 @@
 
 #include "platform/NumberText.h"
 #include "platform/Paths.h"
+#include "store/ExchangeDocument.h"
 #include "store/XmlDocument.h"
 
 namespace quillon {
@@ -64,22 +65,13 @@ bool WriteMacroFile(const std::string& path, const MacroFileContent& content, st
         document.SetAttribute("value", std::to_string(item.value));
         document.SetAttribute("timestamp", std::to_string(item.delay_time));
     }
-    if (!document.SaveFile(path)) {
-        reason = "cannot write " + path;
-        return false;
-    }
-    return true;
+    return SaveExchangeDocument(document, path, reason);
 }
 
 bool ReadMacroFile(const std::string& path, MacroFileContent& content, std::string& reason) {
     content = MacroFileContent{};
     XmlDocument document;
-    if (!document.LoadFile(path)) {
-        reason = "cannot read " + path;
-        return false;
-    }
-    if (!document.IsWellFormed()) {
-        reason = path + " is not well-formed XML";
+    if (!LoadExchangeDocument(document, path, reason)) {
         return false;
     }
     if (!document.FindElement("macro")) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/NumberText.h"
+#include "store/ExchangeDocument.h"
 #include "store/XmlDocument.h"
 
 namespace quillon {
@@ -304,22 +305,13 @@ bool WriteProfileFile(const std::string& path, const ProfileFileContent& content
         document.AddElement(key);
         document.SetAttribute("value", value(key));
     }
-    if (!document.SaveFile(path)) {
-        reason = "cannot write " + path;
-        return false;
-    }
-    return true;
+    return SaveExchangeDocument(document, path, reason);
 }
 
 bool ReadProfileFile(const std::string& path, ProfileFileContent& content, std::string& reason) {
     content = ProfileFileContent{};
     XmlDocument document;
-    if (!document.LoadFile(path)) {
-        reason = "cannot read " + path;
-        return false;
-    }
-    if (!document.IsWellFormed()) {
-        reason = path + " is not well-formed XML";
+    if (!LoadExchangeDocument(document, path, reason)) {
         return false;
     }
     ProfileReader reader(document, content, reason);
