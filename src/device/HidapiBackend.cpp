@@ -7,7 +7,7 @@
 #include <cwchar>
 
 #include "device/DeviceWatcher.h"
-#include "store/TextEncoding.h"
+#include "platform/Utf16.h"
 
 namespace quillon {
 namespace {

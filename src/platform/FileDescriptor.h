@@ -24,6 +24,8 @@ class FileDescriptor {
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    // Closes now and reports the result: a delayed write error may only show up here.
+    bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
     void Reset(int fd = -1) {
         if (fd_ >= 0) {
             ::close(fd_);

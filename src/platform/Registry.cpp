@@ -11,6 +11,7 @@
 
 #include "platform/FileDescriptor.h"
 #include "platform/Paths.h"
+#include "platform/WholeFile.h"
 
 namespace quillon {
 namespace {
@@ -101,37 +102,6 @@ RegistryKey::OpenResult LoadLines(const std::string& file, std::vector<std::stri
     return RegistryKey::OpenResult::Opened;
 }
 
-bool WriteAll(int fd, const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t count = ::write(fd, text.data() + done, text.size() - done);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return false;
-        }
-        done += static_cast<size_t>(count);
-    }
-    return true;
-}
-
-// Writes the text to a fresh file beside the target, then renames it over the target.
-bool ReplaceFile(const std::string& file, const std::string& text) {
-    std::string temporary = file + ".XXXXXX";
-    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (!fd.valid()) {
-        return false;
-    }
-    bool written = WriteAll(fd.get(), text) && ::fsync(fd.get()) == 0;
-    fd.Reset();
-    if (!written || ::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 std::string FolderOf(const std::string& file) {
     std::string folder = std::filesystem::path(file).parent_path().string();
     return folder.empty() ? std::string(".") : folder;
@@ -194,7 +164,8 @@ bool RegistryKey::WriteString(std::string_view name, std::string_view value) {
         text += line;
         text += '\n';
     }
-    if (!ReplaceFile(file_, text)) {
+    std::string error;
+    if (!ReplaceFileContent(file_, text, error)) {
         return false;
     }
     lines_ = std::move(lines);

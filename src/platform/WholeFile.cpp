@@ -8,35 +8,14 @@
 #include <cerrno>
 #include <system_error>
 
+#include "platform/FileDescriptor.h"
+
 namespace quillon {
 namespace {
 
 std::string Reason(const std::string& path, int error) {
     return path + ": " + std::generic_category().message(error);
 }
-
-// Closes the descriptor on every path out of a function.
-class FileHandle {
-  public:
-    explicit FileHandle(int fd) : fd_(fd) {}
-    ~FileHandle() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int get() const { return fd_; }
-    // Closes now and reports the result: a delayed write error may only show up here.
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -78,7 +57,7 @@ int CreateTemporary(const std::string& path, std::string& temporary) {
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error,
                    size_t maxBytes) {
     bytes.clear();
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) {
         error = Reason(path, errno);
         return false;
@@ -112,7 +91,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
 
 bool ReplaceFileContent(const std::string& path, std::string_view bytes, std::string& error) {
     std::string temporary;
-    FileHandle file(CreateTemporary(path, temporary));
+    FileDescriptor file(CreateTemporary(path, temporary));
     if (file.get() < 0) {
         error = Reason(path, errno);
         return false;
@@ -129,7 +108,7 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes, std::st
         return false;
     }
     // Makes the rename itself durable; a failure here no longer affects the content.
-    FileHandle folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0) {
         ::fsync(folder.get());
     }

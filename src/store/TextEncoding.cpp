@@ -16,26 +16,9 @@ constexpr char16_t kWindows1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// Length a UTF-8 sequence announces by its first byte; 0 for a byte that cannot start one.
-size_t SequenceLength(unsigned char lead) {
-    if (lead < 0x80) {
-        return 1;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        return 2;
-    }
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        return 3;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        return 4;
-    }
-    return 0;
-}
-
 // True when the bytes from `pos` to the end are a valid but unfinished UTF-8 sequence.
 bool EndsMidSequence(std::string_view text, size_t pos) {
-    const size_t length = SequenceLength(static_cast<unsigned char>(text[pos]));
+    const size_t length = Utf8SequenceLength(static_cast<unsigned char>(text[pos]));
     if (length <= 1 || text.size() - pos >= length) {
         return false;
     }
@@ -61,56 +44,6 @@ void AppendUnit(std::string& out, unsigned unit, bool bigEndian) {
 }
 
 }  // namespace
-
-bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& codePoint) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    const size_t length = SequenceLength(lead);
-    if (length == 1) {
-        codePoint = lead;
-        ++pos;
-        return true;
-    }
-    if (length == 0 || text.size() - pos < length) {
-        ++pos;
-        return false;
-    }
-    char32_t value = lead & (0x7F >> length);
-    for (size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return false;
-        }
-        value = (value << 6) | (next & 0x3F);
-    }
-    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-    static constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (value < kSmallest[length] || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) {
-        ++pos;
-        return false;
-    }
-    codePoint = value;
-    pos += length;
-    return true;
-}
-
-void AppendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
 
 bool IsValidUtf8(std::string_view bytes) {
     size_t pos = 0;

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Utf16.h"
+
 namespace quillon {
 
 // Result of a text conversion. `lossy`: something could not be represented or was not valid in
@@ -13,10 +15,6 @@ struct Conversion {
     bool truncated = false;
 };
 
-// Reads one UTF-8 character at `pos` and moves past it. On an invalid or incomplete sequence it
-// returns false and moves past one byte.
-bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& codePoint);
-void AppendUtf8(std::string& out, char32_t codePoint);
 bool IsValidUtf8(std::string_view bytes);
 
 // Valid UTF-8 with every invalid sequence replaced by U+FFFD.
