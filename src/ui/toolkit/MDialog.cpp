@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <cassert>
 
 #include "ui/toolkit/ControlFactory.h"
 #include "ui/toolkit/Manager.h"
@@ -98,6 +99,12 @@ void MDialog::AddControl(std::unique_ptr<MControl> control, int id, const MRect&
     added->Attach(this, id, parent);
     {
         std::lock_guard lock(controlsMutex_);
+        if (id > 0 && std::find(sharedIds_.begin(), sharedIds_.end(), id) == sharedIds_.end() &&
+            std::any_of(controls_.begin(), controls_.end(),
+                        [id](const auto& existing) { return existing->GetID() == id; })) {
+            idClashes_.push_back(id);
+            assert(!"two controls of one dialog share an id");
+        }
         controls_.push_back(std::move(control));
     }
     if (View() != nullptr) {
@@ -116,6 +123,16 @@ MControl* MDialog::GetControl(int id) const {
         }
     }
     return nullptr;
+}
+
+void MDialog::AllowSharedId(int id) {
+    std::lock_guard lock(controlsMutex_);
+    sharedIds_.push_back(id);
+}
+
+std::vector<int> MDialog::IdClashes() const {
+    std::lock_guard lock(controlsMutex_);
+    return idClashes_;
 }
 
 std::vector<MControl*> MDialog::GetControls() const {

@@ -61,6 +61,12 @@ class MDialog : public MWindow {
         return dynamic_cast<T*>(GetControl(id));
     }
     std::vector<MControl*> GetControls() const;
+
+    // Ids are unique within a dialog unless declared shared here (three switches of one bit
+    // field, say); ids below 1 mark decorations and may repeat. A control created with an id
+    // that is already taken is still created, and the clash is recorded for tests and debug runs.
+    void AllowSharedId(int id);
+    std::vector<int> IdClashes() const;
     void ForEachChild(const MControl* container, const std::function<void(MControl&)>& visit) const;
 
     // One notice line drawn above the controls, centred in `rect`; empty text removes it. From
@@ -99,6 +105,8 @@ class MDialog : public MWindow {
 
     mutable std::mutex controlsMutex_;
     std::vector<std::unique_ptr<MControl>> controls_;
+    std::vector<int> sharedIds_;
+    std::vector<int> idClashes_;
     std::vector<MControl*> animated_;
     QTimer* timer_ = nullptr;
     int timerInterval_ = 40;
