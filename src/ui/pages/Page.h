@@ -49,6 +49,8 @@ class Page {
     virtual void SetFirmwareText(const std::string& /*text*/) {}
     virtual void SetBattery(int /*level*/, int /*state*/) {}
     virtual void HideMacroEditing() {}
+    // The software version of the catalogue, once it is loaded.
+    virtual void SetSoftwareVersion(const std::string& /*version*/) {}
 
     // Sets every text again from the current language: the bound texts below, then whatever
     // the page composes itself (ApplyOwnTexts).
