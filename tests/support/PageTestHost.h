@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -69,6 +70,7 @@ class PageTestHost : public PageHost {
     float UiScale() const override { return uiScale; }
     Page* FindPage(PageKind kind) override;
     void SetTabsEnabled(bool enabled) override { tabsEnabled = enabled; }
+    void SetLeftButtonLocked(bool locked) override { leftButtonLocked = locked; }
 
     TempDir dataFolder;
     SettingsStore store;
@@ -76,9 +78,11 @@ class PageTestHost : public PageHost {
     int connectionMode = 0;
     bool connected = true;
     int selectedButton = 0;
-    int highlightedStage = 101;
+    // Written by pages, which the device worker may drive.
+    std::atomic<int> highlightedStage = 101;
     float uiScale = 1.0f;
     bool tabsEnabled = true;
+    std::atomic<bool> leftButtonLocked = false;
     std::string messageLine;
     std::deque<int> answers;
     std::vector<Box> boxes;

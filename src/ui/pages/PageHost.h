@@ -58,6 +58,10 @@ class PageHost {
     virtual Page* FindPage(PageKind kind) = 0;
     // Enables or disables the main tab control (the macro recorder locks the tabs).
     virtual void SetTabsEnabled(bool enabled) = 0;
+
+    // The active profile locks the left button's function (its "leftbtn_lock" is 1); the
+    // performance page's refresh reports it (any thread).
+    virtual void SetLeftButtonLocked(bool locked) = 0;
 };
 
 }  // namespace quillon
