@@ -143,6 +143,25 @@ TEST_F(ControlEvents, StageControlsSendClickTypingAndCommit) {
         4);
 }
 
+TEST_F(ControlEvents, OnlyTheUsersFocusChoosesAStage) {
+    stage_->SetGroupName("MOUSE_DPICTRL");
+    auto* field = stage_->View()->findChild<QLineEdit*>();
+    for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::OtherFocusReason,
+                                   Qt::PopupFocusReason, Qt::MouseFocusReason}) {
+        test::ClearFocus();
+        field->setFocus(reason);
+        test::ProcessEvents();
+        ASSERT_TRUE(field->hasFocus()) << reason;
+        bool byUser = reason == Qt::MouseFocusReason;
+        EXPECT_EQ(stage_->GetCheck(), byUser) << reason;
+        std::vector<Event> events = dialog_.EventsOf(17);
+        EXPECT_EQ(std::count_if(events.begin(), events.end(),
+                                [](const Event& e) { return e.code == kEventClick; }),
+                  byUser ? 1 : 0)
+            << reason;
+    }
+}
+
 TEST_F(ControlEvents, SliderDragSendsChangingThenCode2OnRelease) {
     slider_->SetRange(0, 100);
     test::Drag(*slider_, 20, 150);

@@ -68,8 +68,13 @@ void DPIControl::BuildView(QWidget& view) {
         Notify(kEventChanging);
     };
     field_->onDone = [this] { Notify(kEventEditDone); };
+    // Clicking or tabbing into the value chooses the stage; the focus that lands here because a
+    // window was activated or a page shown is no choice of the user's.
     field_->onFocusIn = [this] {
-        if (!GetCheck()) {
+        Qt::FocusReason reason = field_->LastFocusReason();
+        bool chosen = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                      reason == Qt::BacktabFocusReason;
+        if (chosen && !GetCheck()) {
             SetCheck(true);
             Notify(kEventClick);
         }

@@ -1,5 +1,6 @@
 #include "ui/toolkit/EditField.h"
 
+#include <QFocusEvent>
 #include <QRegularExpressionValidator>
 
 #include "ui/toolkit/SkinPainter.h"
@@ -65,6 +66,7 @@ void EditField::Disconnect() {
 }
 
 void EditField::focusInEvent(QFocusEvent* event) {
+    focusReason_ = event->reason();
     QLineEdit::focusInEvent(event);
     if (onFocusIn) {
         onFocusIn();

@@ -20,6 +20,8 @@ class EditField : public QLineEdit {
     // Shows a text set by the program, leaving the cursor alone when it is already shown.
     void Show(const std::string& text);
     void SetTextStyle(const std::string& fontName, int fontSize, unsigned color);
+    // Why the field last got the focus (inside onFocusIn: this time).
+    Qt::FocusReason LastFocusReason() const { return focusReason_; }
     // Drops the callbacks; the owning control is going away.
     void Disconnect();
 
@@ -31,6 +33,7 @@ class EditField : public QLineEdit {
     std::string fontName_;
     int fontSize_ = 0;
     unsigned color_ = 0;
+    Qt::FocusReason focusReason_ = Qt::OtherFocusReason;
 };
 
 }  // namespace quillon
