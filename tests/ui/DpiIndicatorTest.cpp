@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPointer>
+#include <QScreen>
 #include <cstdlib>
 
 #include "protocol/DeviceTask.h"
@@ -139,9 +140,12 @@ TEST_F(DpiIndicatorTest, WritesAScreenshotWhenAsked) {
     if (folder == nullptr) {
         GTEST_SKIP() << "QUILLON_SCREENSHOT_DIR is not set";
     }
-    DpiIndicator* notice = DpiIndicator::Show(StageMessage(24000, 6), kWorkArea, timer);
+    DpiIndicator* notice = DpiIndicator::Show(StageMessage(24000, 6), PrimaryWorkArea(), timer);
+    test::WaitUntil([&] { return notice->isVisible(); });
     test::ProcessEvents();
     EXPECT_TRUE(notice->grab().save(QString(folder) + "/dpi-notice.png"));
+    // The whole screen as well, where the desktop lets one grab it (an X server does).
+    QApplication::primaryScreen()->grabWindow(0).save(QString(folder) + "/dpi-notice-screen.png");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "ui/DpiIndicator.h"
 #include "ui/pages/PerformancePage.h"
 #include "ui/pages/PerformancePageIds.h"
+#include "ui/toolkit/ColorButtonEx.h"
 #include "ui/toolkit/DPIControl.h"
 #include "ui/toolkit/DPISlider.h"
 
@@ -133,6 +134,13 @@ TEST(PerformanceEndToEndTest, TheMouseDpiButtonMovesTheHighlightAndShowsTheNotic
         EXPECT_EQ(stage(other)->GetCheck(), other == current) << other;
     }
     EXPECT_EQ(window.Dialog().GetControl<DPISlider>(perf::kDpiSlider)->GetProgress(), dpi / 100);
+    // The rate travels with the stage report.
+    const int rate = rig.mouse.ReportRate();
+    EXPECT_EQ(values.Get("report_rate"), rate);
+    EXPECT_TRUE(window.Dialog()
+                    .GetControl<ColorButtonEx>(rate >= 1 && rate <= 3 ? perf::kRate125 + rate - 1
+                                                                      : perf::kRate1000)
+                    ->GetCheck());
     std::vector<DpiIndicator*> open = OpenNotices();
     ASSERT_EQ(open.size(), 1u);
     EXPECT_EQ(open[0]->Stage(), current);

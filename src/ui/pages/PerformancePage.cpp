@@ -73,15 +73,15 @@ void PerformancePage::Build(MControl& area) {
     // reuse the report-rate panel's.
     Host().Dialog().AllowSharedId(kSensorSwitch);
     Host().Dialog().AllowSharedId(kGroupPanel);
-    BuildDpiGroup(area);
-    BuildRateGroup(area);
-    BuildSideGroups(area);
-    BuildSwitchGroups(area);
-    BuildLightGroup(area);
+    BuildDpiGroup();
+    BuildRateGroup();
+    BuildSideGroups();
+    BuildSwitchGroups();
+    BuildLightGroup();
     ApplyOwnTexts();
 }
 
-void PerformancePage::BuildDpiGroup(MControl&) {
+void PerformancePage::BuildDpiGroup() {
     const MRect card{20, 120, 1101, 368};
     // The stage count and the buttons share the heading's line.
     AddHeading(kDpiTitle, *Add<CRoundArea>(kDpiPanel, card), 171, 700);
@@ -118,7 +118,7 @@ void PerformancePage::BuildDpiGroup(MControl&) {
     Highlight(kFirstStage + index, stages_[index]->GetValue());
 }
 
-void PerformancePage::BuildRateGroup(MControl&) {
+void PerformancePage::BuildRateGroup() {
     const MRect card{20, 380, 500, 544};
     BindTitle(*Add<CRoundArea>(kGroupPanel, card, kHeadingPixels), 255);
     // The panel carries the heading; the label stays for the window's id table.
@@ -155,7 +155,7 @@ void PerformancePage::AddChoice(CRadioButton*& first, CRadioButton*& second, int
     first->SetCheck(true);
 }
 
-void PerformancePage::BuildSideGroups(MControl&) {
+void PerformancePage::BuildSideGroups() {
     const MRect liftOff{512, 380, 796, 544};
     BindTitle(*Add<CRoundArea>(kLiftOffPanel, liftOff, kHeadingPixels), 560);
     Add<MText>(kLiftOffLabel, {});
@@ -189,7 +189,7 @@ void PerformancePage::BuildSideGroups(MControl&) {
     sensors_[2]->SetCheck(true);
 }
 
-void PerformancePage::BuildSwitchGroups(MControl&) {
+void PerformancePage::BuildSwitchGroups() {
     const MRect scroll{296, 556, 560, 720};
     AddHeading(kScrollLabel, *Add<CRoundArea>(kGroupPanel, scroll), 600);
     BindTooltip(*Add<CHelpButton>(kScrollHelp, HelpIn(scroll)), 603);
@@ -218,7 +218,7 @@ void PerformancePage::BuildSwitchGroups(MControl&) {
 
 // The mouse family this page serves has no light-mode choice here: the group exists for the
 // window's id table and the refresh, and is never shown.
-void PerformancePage::BuildLightGroup(MControl&) {
+void PerformancePage::BuildLightGroup() {
     const MRect card{808, 380, 1101, 544};
     auto* panel = Add<CRoundArea>(kLightPanel, card, kHeadingPixels);
     BindTitle(*panel, 500);

@@ -68,11 +68,11 @@ class PerformancePage : public Page {
     void AddChoice(CRadioButton*& first, CRadioButton*& second, int firstId, const char* group,
                    const MRect& firstBase, const MRect& secondBase);
     // Building (PerformancePage.cpp).
-    void BuildDpiGroup(MControl& area);
-    void BuildRateGroup(MControl& area);
-    void BuildSideGroups(MControl& area);
-    void BuildSwitchGroups(MControl& area);
-    void BuildLightGroup(MControl& area);
+    void BuildDpiGroup();
+    void BuildRateGroup();
+    void BuildSideGroups();
+    void BuildSwitchGroups();
+    void BuildLightGroup();
     // Layout (PerformancePageLayout.cpp).
     void PlaceRateButtons();
     MRect HeadingRect(const Placed& heading) const;
