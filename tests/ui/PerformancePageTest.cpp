@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "platform/LanguageChoice.h"
+#include "platform/LanguageTable.h"
 #include "support/PageTestHost.h"
 #include "support/QtInput.h"
 #include "ui/MessageBox.h"
@@ -17,6 +19,7 @@
 #include "ui/toolkit/DPIControl.h"
 #include "ui/toolkit/DPISlider.h"
 #include "ui/toolkit/MComboBox.h"
+#include "ui/toolkit/MText.h"
 #include "ui/toolkit/NumberEdit.h"
 
 namespace quillon {
@@ -253,6 +256,13 @@ TEST_F(PerformancePageTest, RefreshShowsTheStoredValuesAndOddOnesAsZero) {
     EXPECT_EQ(Control<MComboBox>(kSleepList).GetCurSel(), 0);
     EXPECT_TRUE(Control<CRadioButton>(kESportsOff).GetCheck());
     EXPECT_TRUE(Control<CRadioButton>(kLiftOffLow).GetCheck());
+
+    for (const char* index : {"-1", "5", "7"}) {
+        Store("dpi_index", index);
+        host.highlightedStage = 103;
+        host.GetPage().Refresh();
+        EXPECT_EQ(host.highlightedStage.load(), std::string(index) == "5" ? 106 : 101) << index;
+    }
 }
 
 TEST_F(PerformancePageTest, TheThreeSensorSwitchesShareAnIdAndStoreTheirBits) {
@@ -359,6 +369,29 @@ TEST_F(PerformancePageTest, RefreshFillsTheButtonPageFieldsWhenThereAreAny) {
     host.GetPage().Refresh();
     EXPECT_TRUE(leftList->IsEnabled());
     EXPECT_FALSE(host.leftButtonLocked.load());
+}
+
+TEST_F(PerformancePageTest, ComposedTextsFollowTheLanguage) {
+    auto& sleep = Control<MComboBox>(kSleepList);
+    auto& sensorHelp = *host.Dialog().GetControl(kSensorHelp);
+    EXPECT_EQ(Stage(4).GetTitle(), "DPI 4");
+    EXPECT_EQ(sleep.GetItemText(0), "1 min");
+    EXPECT_EQ(sleep.GetItemText(5), "30 min");
+    const std::string english = sensorHelp.GetTooltip();
+    EXPECT_EQ(english.substr(0, english.find("\n\n")),
+              GetText(575) + "\n" + GetText(576) + "\n" + GetText(577) + "\n" + GetText(578));
+    EXPECT_NE(english.find(GetText(580) + "\n\n" + GetText(581) + "\n" + GetText(582)),
+              std::string::npos);
+
+    SetCurrentLanguageId(2052);
+    host.GetPage().ApplyTexts();
+    EXPECT_EQ(sleep.GetItemText(0), "1 " + GetText(611));
+    EXPECT_EQ(sleep.GetItemText(6), "1 " + GetText(613));
+    EXPECT_EQ(sleep.GetItemData(6), 60);
+    EXPECT_NE(sensorHelp.GetTooltip(), english);
+    EXPECT_NE(sensorHelp.GetTooltip().find(GetText(579)), std::string::npos);
+    EXPECT_EQ(Control<MText>(kDpiTitle).GetTitle(), GetText(171));
+    SetCurrentLanguageId(1033);
 }
 
 }  // namespace
