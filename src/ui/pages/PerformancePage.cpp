@@ -181,7 +181,7 @@ void PerformancePage::BuildSideGroups() {
     Add<CHelpButton>(kSensorHelp, HelpIn(sensor));
     const int captions[] = {585, 586, 587};
     for (int i = 0; i < 3; ++i) {
-        int top = 598 + i * 36;
+        int top = 603 + i * 34;
         sensors_[i] =
             Add<CCheckButton>(kSensorSwitch, {40, top, 264, top + 24}, 14, "btn_checkbox.png");
         BindTitle(*sensors_[i], captions[i]);
