@@ -4,7 +4,8 @@
 set -euo pipefail
 # shellcheck source=/dev/null
 source "$1"
-export PATH="$(realpath "$2"):$PATH"
+bin=$(realpath "$2")
+export PATH="$bin:$PATH"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/exports" && touch "$work/profile.xml"
