@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 ARGS ?=
 CTEST_ARGS ?=
 
-.PHONY: deps configure build run test test-asan test-tsan fuzz bench clean
+.PHONY: deps configure build run test test-asan test-tsan fuzz bench package clean
 
 deps:
 	@scripts/install-deps
@@ -42,6 +42,10 @@ fuzz: deps
 
 bench: build
 	scripts/run-benchmarks $(BUILD)
+
+# The Debian package, written to $(BUILD)/package/.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf build build-asan build-tsan build-fuzz

@@ -20,7 +20,9 @@ std::string EnvOr(const char* name, const std::string& fallback) {
     return (value != nullptr && *value != '\0') ? std::string(value) : fallback;
 }
 
-std::string HomeFolder() { return EnvOr("HOME", "/tmp"); }
+std::string HomeFolder() {
+    return EnvOr("HOME", "/tmp");
+}
 
 std::string ExecutableFolder() {
     std::error_code ec;
@@ -41,12 +43,19 @@ std::string ResourceFolder() {
     if (const char* forced = std::getenv("QUILLON_RESOURCE_DIR"); forced != nullptr && *forced) {
         return WithTrailingSlash(forced);
     }
-    std::string exeFolder = ExecutableFolder();
+    return ResourceFolderFor(ExecutableFolder());
+}
+
+std::string ResourceFolderFor(const std::string& exeFolder) {
+    if (exeFolder.empty()) {
+        return QUILLON_SHARE_DIR;
+    }
     std::error_code ec;
-    if (!exeFolder.empty() && fs::exists(exeFolder + "config.xml", ec)) {
+    if (fs::exists(exeFolder + "config.xml", ec)) {
         return exeFolder;
     }
-    return QUILLON_SHARE_DIR;
+    fs::path share = fs::path(exeFolder) / QUILLON_SHARE_FROM_BIN;
+    return WithTrailingSlash(share.lexically_normal().string());
 }
 
 std::string DataFolder() {

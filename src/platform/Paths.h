@@ -7,10 +7,15 @@ namespace quillon {
 // Product name: names the settings folders, the single-instance socket and the window title.
 inline constexpr const char* kProductName = "Quillon Mouse";
 
-// Folder holding config.xml, language/ and Skin/: the executable's folder when it holds
-// config.xml (a build tree), else the installed share folder. $QUILLON_RESOURCE_DIR overrides
-// both. Always ends in '/'.
+// Folder holding config.xml, language/ and Skin/: ResourceFolderFor() the running executable's
+// folder. $QUILLON_RESOURCE_DIR overrides it. Always ends in '/'.
 std::string ResourceFolder();
+
+// The resource folder of an executable in `exeFolder` (ending in '/'): that folder when it holds
+// config.xml (a build tree), else the share folder at its place relative to the installed bin
+// folder (<exe folder>../share/quillon-mouse/), so an installed tree still works when moved.
+// An empty `exeFolder` (the executable cannot be found) gives the configured install folder.
+std::string ResourceFolderFor(const std::string& exeFolder);
 
 // "<XDG data home>/Quillon Mouse MouseDbFiles/", the parent of the settings databases' db/
 // folder. SetDataFolder() replaces it (the command line's --data-dir). Always ends in '/'.

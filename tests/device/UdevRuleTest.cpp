@@ -46,6 +46,14 @@ TEST(UdevRule, GeneratorReadsTheCatalogueAsXmlAndSkipsUnusableIds) {
     EXPECT_EQ(rule.substr(rule.find("SUBSYSTEM")),
               RuleLine(0xDEAD, 0xBEEF) + RuleLine(0x0A0B, 0x000C))
         << "each pair once, comments and malformed ids left out";
+
+    // The same pairs for the software-centre entry, in the capitals AppStream matches against.
+    const std::string modalias = "python3 " + std::string(QUILLON_SOURCE_DIR) +
+                                 "/scripts/make-udev-rule --modalias " + dir.file("config.xml") +
+                                 " > " + dir.file("modalias.txt");
+    ASSERT_EQ(std::system(modalias.c_str()), 0);
+    EXPECT_EQ(dir.read("modalias.txt"),
+              "<modalias>usb:vDEADpBEEFd*</modalias>\n<modalias>usb:v0A0Bp000Cd*</modalias>\n");
 }
 
 }  // namespace

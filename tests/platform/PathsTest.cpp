@@ -18,6 +18,24 @@ TEST(Paths, FoldersFollowXdgVariablesAndEndInSlash) {
     EXPECT_EQ(DataFolder(), home.root().file("elsewhere/"));
 }
 
+TEST(Paths, ResourceFolderIsBesideTheProgramOrInTheShareFolderOfItsTree) {
+    test::TempDir dir;
+    ASSERT_TRUE(CreateFolderPath(dir.file("build/bin")));
+    ASSERT_TRUE(CreateFolderPath(dir.file("moved/prefix/bin")));
+    dir.write("build/bin/config.xml", "<root/>");
+    const struct {
+        std::string exeFolder;
+        std::string expected;
+    } cases[] = {
+        {dir.file("build/bin/"), dir.file("build/bin/")},
+        {dir.file("moved/prefix/bin/"), dir.file("moved/prefix/share/quillon-mouse/")},
+        {dir.file("moved/prefix/bin/../bin/"), dir.file("moved/prefix/share/quillon-mouse/")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ResourceFolderFor(c.exeFolder), c.expected) << c.exeFolder;
+    }
+}
+
 TEST(Paths, CreateFolderPathMakesEveryMissingParent) {
     test::TempDir dir;
     const std::string deep = dir.file("a/b/c/db");
