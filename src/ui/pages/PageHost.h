@@ -58,6 +58,10 @@ class PageHost {
     virtual Page* FindPage(PageKind kind) = 0;
     // Enables or disables the main tab control (the macro recorder locks the tabs).
     virtual void SetTabsEnabled(bool enabled) = 0;
+
+    // The program's message box with the title of an id over a composed text (a reason the
+    // program found, say); kIdOk or kIdCancel. By default the toolkit's box over Dialog().
+    virtual int ShowMessageText(int titleId, const std::string& text, int style);
 };
 
 }  // namespace quillon
