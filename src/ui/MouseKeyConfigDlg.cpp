@@ -106,13 +106,13 @@ void MouseKeyConfigDlg::InitUI(int, int, int right, int bottom) {
     // Ten columns of 46-pixel cells hold all 109 entries without scrolling.
     const int gridWidth = emoji ? 460 : 0;
     const int gridLeft = (right - gridWidth) / 2;
-    emoji_ = CreateControl<EmojiControl>(kEmoji, {gridLeft, 96, gridLeft + gridWidth, 96 + 506});
+    emoji_ = CreateControl<EmojiControl>(kEmoji, {gridLeft, 94, gridLeft + gridWidth, 94 + 506});
     if (emoji) {
         FillEmojiPicker(*emoji_);
     }
 
     const int middle = right / 2;
-    auto* ok = CreateControl<MButton>(kOk, {middle - 60, bottom - 48, middle + 60, bottom - 14},
+    auto* ok = CreateControl<MButton>(kOk, {middle - 60, bottom - 46, middle + 60, bottom - 12},
                                       "img_button.png");
     ok->SetFontWidth(16);
     ok->SetTitle(GetText(kOkText));

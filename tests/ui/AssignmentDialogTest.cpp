@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -202,6 +203,11 @@ TEST_F(AssignmentDialogTest, TheEmojiGridOffersAllEntriesAndTheKeyboardMovesItsS
         ASSERT_EQ(grid.GetItemCount(), kEmojiCount);
         EXPECT_EQ(grid.GetItemData(0), 1);
         EXPECT_EQ(grid.GetItemText(25), "表情: 流汗");
+        for (int entry : {0, 108}) {
+            EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(
+                Manager::ImagePath(EmojiPicturePath(grid.GetItemData(entry))))))
+                << "picture of entry " << entry;
+        }
         EXPECT_EQ(grid.GetCurSel(), 39) << "the stored emoji";
         // All eleven rows fit: the last entry can be pointed at without scrolling.
         const MRect rect = grid.GetRect();

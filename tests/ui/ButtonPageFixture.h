@@ -7,22 +7,26 @@
 
 #include "input/KeyNames.h"
 #include "platform/LanguageChoice.h"
+#include "platform/Paths.h"
 #include "store/SettingsStore.h"
 #include "support/PageTestHost.h"
 #include "ui/MouseKeyConfigDlg.h"
 #include "ui/pages/ButtonPage.h"
 #include "ui/pages/ButtonPageIds.h"
 #include "ui/toolkit/MComboBox.h"
+#include "ui/toolkit/Manager.h"
 #include "ui/toolkit/ModalHooks.h"
 #include "ui/toolkit/MouseCtrl.h"
 
 namespace quillon::test {
 
-// The button page in a one-page window over a fresh database (profile 1 active), in English.
+// The button page in a one-page window over a fresh database (profile 1 active), in English,
+// with the skin images of the build tree.
 class ButtonPageFixture : public ::testing::Test {
   protected:
     ButtonPageFixture() {
         SetCurrentLanguageId(kLanguageEnglishUs);
+        Manager::SetInstance(ResourceFolder());
         page = &static_cast<ButtonPage&>(host.Install(std::make_unique<ButtonPage>(host)));
     }
     ~ButtonPageFixture() override { SetCurrentLanguageId(kLanguageEnglishUs); }

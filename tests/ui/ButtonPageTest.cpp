@@ -116,6 +116,9 @@ TEST_F(ButtonPageTest, TheProfileSelectorSwitchesTheActiveProfile) {
 
 TEST_F(ButtonPageTest, TheResponseTimeStaysWithinZeroToTwenty) {
     auto& field = *host.Dialog().GetControl<NumberEdit>(kResponseTime);
+    host.store.SetValue(1, "button_respondtime", "14");
+    page->Refresh();
+    EXPECT_EQ(field.GetTitle(), "14") << "the stored time shows";
     struct Case {
         const char* typed;
         int event;

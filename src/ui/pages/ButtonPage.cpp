@@ -67,32 +67,32 @@ T* ButtonPage::Create(MControl& area, int id, const MRect& rect, const std::stri
 }
 
 void ButtonPage::Build(MControl& area) {
-    Create<CRoundArea>(area, kLeftPanel, {20, 120, 540, 640});
-    Create<CRoundArea>(area, kResponsePanel, {20, 652, 540, 720});
-    Create<CRoundArea>(area, kRightPanel, {560, 120, 1101, 720});
+    Create<CRoundArea>(area, kLeftPanel, {20, 120, 470, 640});
+    Create<CRoundArea>(area, kResponsePanel, {20, 652, 470, 720});
+    Create<CRoundArea>(area, kRightPanel, {490, 120, 1101, 720});
 
-    title_ = Create<MText>(area, kTitle, {40, 132, 320, 164});
+    title_ = Create<MText>(area, kTitle, {40, 132, 260, 164});
     title_->SetFontWidth(18);
     BindTitle(*title_, kTitleText);
-    profiles_ = Create<MComboBox>(area, kProfileSelector, {340, 132, 520, 164}, kComboImage);
+    profiles_ = Create<MComboBox>(area, kProfileSelector, {280, 132, 450, 164}, kComboImage);
 
     for (size_t i = 0; i < kEditableKeyCodes.size(); ++i) {
         const int top = 184 + static_cast<int>(i) * 62;
-        listLabels_[i] = Create<MText>(area, kListLabels[i], {40, top, 90, top + 32});
+        listLabels_[i] = Create<MText>(area, kListLabels[i], {40, top, 80, top + 32});
         listLabels_[i]->SetAlignment(kAlignCenter);
         listLabels_[i]->SetTitle(std::to_string(i + 1));
         lists_[i] =
-            Create<MComboBox>(area, kFunctionLists[i], {100, top, 520, top + 32}, kComboImage);
+            Create<MComboBox>(area, kFunctionLists[i], {90, top, 450, top + 32}, kComboImage);
     }
 
-    auto* responseLabel = Create<MText>(area, kResponseLabel, {40, 668, 380, 704});
+    auto* responseLabel = Create<MText>(area, kResponseLabel, {40, 668, 320, 704});
     responseLabel->SetFontWidth(16);
     BindTitle(*responseLabel, kResponseTimeText);
-    responseTime_ = Create<NumberEdit>(area, kResponseTime, {400, 670, 520, 702});
+    responseTime_ = Create<NumberEdit>(area, kResponseTime, {340, 670, 450, 702});
     responseTime_->SetRange(kResponseTimeMin, kResponseTimeMax);
     responseTime_->SetLimitText(2);
 
-    mouse_ = Create<MouseCtrl>(area, kMouse, {580, 136, 1081, 600}, "img_key_bkg.png");
+    mouse_ = Create<MouseCtrl>(area, kMouse, {510, 136, 1081, 600}, "img_key_bkg.png");
     mouse_->SetMouseImage("device\\img_mouse.png");
     for (size_t i = 0; i < kEditableKeyCodes.size(); ++i) {
         mouse_->AddItem({}, kAnchors[i], kSides[i]);
@@ -105,11 +105,11 @@ void ButtonPage::Build(MControl& area) {
         int textId;
     };
     const PageButton buttons[] = {
-        {kApply, {580, 612, 740, 648}, kApplyText},
-        {kReadBack, {750, 612, 910, 648}, kReadBackText},
-        {kRestoreDefaults, {920, 612, 1081, 648}, kRestoreText},
-        {kImportProfile, {580, 664, 825, 700}, kImportText},
-        {kExportProfile, {836, 664, 1081, 700}, kExportText},
+        {kApply, {510, 612, 693, 648}, kApplyText},
+        {kReadBack, {704, 612, 887, 648}, kReadBackText},
+        {kRestoreDefaults, {898, 612, 1081, 648}, kRestoreText},
+        {kImportProfile, {510, 664, 790, 700}, kImportText},
+        {kExportProfile, {801, 664, 1081, 700}, kExportText},
     };
     for (const PageButton& button : buttons) {
         BindTitle(*Create<MButton>(area, button.id, button.rect, kButtonImage), button.textId);
@@ -174,6 +174,9 @@ void ButtonPage::Refresh() {
         list.SetShowText(name);
         mouse_->SetItemText(index, name);
     }
+    std::string responseTime;
+    Host().Store().GetValue(Host().ActiveProfile(), kResponseTimeKey, responseTime);
+    responseTime_->SetTitle(responseTime);
     ApplyLeftButtonLock();
 }
 

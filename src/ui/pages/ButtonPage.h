@@ -29,7 +29,8 @@ class ButtonPage : public Page {
     void Build(MControl& area) override;
     void Place(int width, int height, float scale) override;
     int OnMessage(int controlId, int event, std::intptr_t param) override;
-    // RefreshButtonPage: labels and lists from the active profile's stored assignments.
+    // RefreshButtonPage: labels and lists from the active profile's stored assignments, and the
+    // response time.
     void Refresh() override;
     bool OnWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
                          std::intptr_t& result) override;
