@@ -6,7 +6,8 @@
 namespace quillon {
 
 KeyCapture::KeyCapture(QWidget& widget, std::function<void(const PressedKey&)> onKey)
-    : QObject(&widget), onKey_(std::move(onKey)) {
+    : onKey_(std::move(onKey)) {
+    // No parent: the owner ends the capture, and Qt drops the filter of a deleted object.
     widget.installEventFilter(this);
 }
 

@@ -132,10 +132,17 @@ TEST_F(AssignmentDialogTest, TheCloseButtonStoresNothingButThePageRefreshesAndAp
     page->Refresh();
     ChooseWithDialog(3, kFnMultimedia,
                      [](MouseKeyConfigDlg& dialog) { ClickControl(dialog, kClose); });
+    // Closed in the middle of a capture, too.
+    ChooseWithDialog(3, kFnKey, [](MouseKeyConfigDlg& dialog) {
+        test::Focus(Control(dialog, kKeyField));
+        Press(dialog, Qt::Key_B);
+        ClickControl(dialog, kClose);
+    });
     KeyAssignment row = Stored(4);
     EXPECT_EQ(row.macro_type, kFnWheelUp);
     EXPECT_EQ(List(3).GetCurData(), kFnWheelUp) << "the list shows the stored function again";
-    EXPECT_EQ(host.tasks, std::vector<DeviceTask>{DeviceTask::ApplyToDevice});
+    EXPECT_EQ(host.tasks,
+              (std::vector<DeviceTask>{DeviceTask::ApplyToDevice, DeviceTask::ApplyToDevice}));
 }
 
 TEST_F(AssignmentDialogTest, ValueListsOfferTheirCommandsAndStoreTheChosenOne) {
