@@ -151,6 +151,22 @@ TEST_F(ButtonPageTest, TheWindowsButtonsAreCreatedButNotRouted) {
     EXPECT_TRUE(host.waitTasks.empty());
 }
 
+TEST_F(ButtonPageTest, ThePageFitsItsAreaAtEveryWindowSize) {
+    for (auto [width, height] : {std::pair{1121, 780}, std::pair{1400, 975}, std::pair{900, 640}}) {
+        host.Resize(width, height);
+        const MRect area = host.Area().GetRect();
+        host.Dialog().ForEachChild(&host.Area(), [&](MControl& control) {
+            const MRect rect = control.GetRect();
+            EXPECT_TRUE(rect.left >= area.left && rect.top >= area.top &&
+                        rect.right <= area.right && rect.bottom <= area.bottom)
+                << control.GetID() << " leaves the page area at " << width << " x " << height;
+        });
+        for (size_t i = 0; i + 1 < kEditableKeyCodes.size(); ++i) {
+            EXPECT_LE(List(i).GetRect().bottom, List(i + 1).GetRect().top) << i;
+        }
+    }
+}
+
 TEST_F(ButtonPageTest, ALabelOfTheMousePictureSelectsItsButton) {
     host.Click(kMouse, 4);
     EXPECT_EQ(host.selectedButton, 5);

@@ -24,8 +24,8 @@ using namespace button_page;
 
 namespace {
 
-// The window size the reference rectangles below are drawn for.
-constexpr float kReferenceWidth = 1121.0f;
+// The page area the rectangles below are drawn for (that of a 1121 x 780 window).
+constexpr MRect kReferenceArea{1, 110, 1120, 730};
 
 constexpr const char* kLeftButtonLockKey = "leftbtn_lock";
 constexpr const char* kResponseTimeKey = "button_respondtime";
@@ -67,6 +67,7 @@ T* ButtonPage::Create(MControl& area, int id, const MRect& rect, const std::stri
 }
 
 void ButtonPage::Build(MControl& area) {
+    area_ = &area;
     Create<CRoundArea>(area, kLeftPanel, {20, 120, 470, 640});
     Create<CRoundArea>(area, kResponsePanel, {20, 652, 470, 720});
     Create<CRoundArea>(area, kRightPanel, {490, 120, 1101, 720});
@@ -95,7 +96,8 @@ void ButtonPage::Build(MControl& area) {
     mouse_ = Create<MouseCtrl>(area, kMouse, {510, 136, 1081, 600}, "img_key_bkg.png");
     mouse_->SetMouseImage("device\\img_mouse.png");
     for (size_t i = 0; i < kEditableKeyCodes.size(); ++i) {
-        mouse_->AddItem({}, kAnchors[i], kSides[i]);
+        mouse_->AddItem(GetText(kButtonWordText) + " " + std::to_string(i + 1), kAnchors[i],
+                        kSides[i]);
     }
     mouse_->SetSelectItem(0);
 
@@ -119,10 +121,18 @@ void ButtonPage::Build(MControl& area) {
     FillFunctionLists();
 }
 
-void ButtonPage::Place(int width, int, float scale) {
-    const float sx = static_cast<float>(width) / kReferenceWidth;
-    auto x = [sx](int value) { return static_cast<int>(static_cast<float>(value) * sx); };
-    auto y = [scale](int value) { return static_cast<int>(static_cast<float>(value) * scale); };
+void ButtonPage::Place(int, int, float) {
+    // The reference rectangles map onto wherever the window has put the page area.
+    const MRect area = area_->GetRect();
+    const float sx = static_cast<float>(area.Width()) / static_cast<float>(kReferenceArea.Width());
+    const float sy =
+        static_cast<float>(area.Height()) / static_cast<float>(kReferenceArea.Height());
+    auto x = [&](int value) {
+        return area.left + static_cast<int>(static_cast<float>(value - kReferenceArea.left) * sx);
+    };
+    auto y = [&](int value) {
+        return area.top + static_cast<int>(static_cast<float>(value - kReferenceArea.top) * sy);
+    };
     for (const auto& [control, rect] : layout_) {
         control->SetRect({x(rect.left), y(rect.top), x(rect.right), y(rect.bottom)});
     }

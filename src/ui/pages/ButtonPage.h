@@ -58,6 +58,7 @@ class ButtonPage : public Page {
     void ImportProfile();
     void ExportProfile(int profile);
 
+    MControl* area_ = nullptr;
     MText* title_ = nullptr;
     MComboBox* profiles_ = nullptr;
     std::array<MText*, 7> listLabels_{};
