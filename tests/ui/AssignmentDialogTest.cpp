@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 
 #include "input/EmojiTable.h"
 #include "input/FunctionCatalogue.h"
@@ -221,6 +223,13 @@ TEST_F(AssignmentDialogTest, TheEmojiGridOffersAllEntriesAndTheKeyboardMovesItsS
         const int cell = rect.Width() / 10;
         EXPECT_GE(rect.Height(), cell * 11);
         EXPECT_LE(rect.bottom, Control(dialog, kOk).GetRect().top);
+
+        // Pointing at an entry names it.
+        QHelpEvent hint(QEvent::ToolTip, QPoint(cell * 5 + cell / 2, cell / 2),
+                        grid.View()->mapToGlobal(QPoint(cell * 5 + cell / 2, cell / 2)));
+        QApplication::sendEvent(grid.View(), &hint);
+        EXPECT_EQ(QToolTip::text().toStdString(), "表情: " + EmojiPickerName(6));
+        QToolTip::hideText();
 
         grid.View()->setFocus();
         QTest::keyClick(grid.View(), Qt::Key_Right);
