@@ -8,9 +8,10 @@
 namespace quillon {
 namespace {
 
-// Text ids of types 0..27, by type.
+// Text ids of types 0..27, by type. The left button's second code is named by text 126, as its
+// read-back stores it; text 111 is the response time's label.
 constexpr std::array<int, 28> kTypeTextIds = {
-    kNoTextId, 121, 123, 122, 111, 124, 125, 127, 128, 90,  91,  156, kNoTextId, 129,
+    kNoTextId, 121, 123, 122, 126, 124, 125, 127, 128, 90,  91,  156, kNoTextId, 129,
     130,       150, 151, 152, 152, 153, 154, 155, 160, 161, 162, 163, 164,       kNoTextId,
 };
 
@@ -50,6 +51,8 @@ constexpr std::array<int, kFunctionListSize> kFunctionList = {
     kFnWheelDown,   kFnDpiUp,       kFnDpiDown,    kFnDpiCycle, kFnSecondUp,   kFnSecondDown,
     kFnSecondCycle, kFnKey,         kFnMacro,      kFnDisabled, kFnMultimedia, kFnSystem,
 };
+
+constexpr int kLegacyLeftSecondTextId = 111;
 
 std::string IdText(int textId) {
     return std::to_string(textId);
@@ -164,7 +167,12 @@ std::string AssignmentDisplayName(const KeyAssignment& record, const LanguageCon
     if (record.macro_type == kFnKey || record.macro_type == kFnMacro) {
         return LocalizeName(record.macro_desc, language);
     }
-    std::string text = language.Text(ParseLeadingInt(record.macro_desc));
+    int textId = ParseLeadingInt(record.macro_desc);
+    // Rows written before the left button's second code had a name of its own carry 111.
+    if (record.macro_type == kFnLeftSecond && textId == kLegacyLeftSecondTextId) {
+        textId = FunctionTextId(kFnLeftSecond);
+    }
+    std::string text = language.Text(textId);
     return text.empty() ? record.macro_desc : text;
 }
 

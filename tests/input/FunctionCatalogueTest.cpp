@@ -56,7 +56,7 @@ TEST(FunctionCatalogue, DescribeAssignmentStoresTextIdsOrTheCallersText) {
         const char* expected;
     };
     const Case cases[] = {
-        {1, 1, "121"},     {2, 1, "123"},     {3, 1, "122"},      {4, 1, "111"},
+        {1, 1, "121"},     {2, 1, "123"},     {3, 1, "122"},      {4, 1, "126"},
         {5, 1, "124"},     {6, 1, "125"},     {7, 1, "127"},      {8, 1, "128"},
         {9, 1, "90"},      {10, 1, "91"},     {11, 1, "caller"},  {12, 1, "caller"},
         {13, 1, "129"},    {14, 1, "130"},    {15, 1, "150"},     {16, 1, "151"},
@@ -97,6 +97,9 @@ TEST(FunctionCatalogue, DisplayNameLooksUpTheStoredIdAndFallsBackToTheText) {
         {27, "表情符号", "表情符号"},
         {22, "Ctrl + A", "Ctrl + A"},  // key and macro texts are names, never ids
         {23, "121", "121"},
+        {4, "126", "t126"},
+        {4, "111", "t126"},  // the left button's second code, as older rows name it
+        {1, "111", "t111"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AssignmentDisplayName(Record(c.type, 1, 0, c.stored), language), c.shown)

@@ -74,12 +74,21 @@ void PageTestHost::SetActiveProfile(int profile) {
 
 int PageTestHost::ShowMessageBox(int titleId, int textId, int style) {
     boxes.push_back({titleId, textId, style});
+    return NextAnswer();
+}
+
+int PageTestHost::NextAnswer() {
     if (answers.empty()) {
         return kIdOk;
     }
     int answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+int PageTestHost::ShowMessageText(int titleId, const std::string& text, int style) {
+    textBoxes.push_back({titleId, text, style});
+    return NextAnswer();
 }
 
 void PageTestHost::PostMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {

@@ -19,8 +19,9 @@ namespace quillon::test {
 
 // A main window of one page, for page tests: a real database in a temporary data folder (five
 // default profiles, profile 1 active), a 1121 × 780 dialog with the page's area, and a host that
-// records what the page asks of the window. Message boxes take their answers from `answers`
-// (kIdOk when it is empty) and are recorded.
+// records what the page asks of the window. Message boxes (of text ids in `boxes`, of composed
+// texts in `textBoxes`) take their answers from `answers` (kIdOk when it is empty) and are
+// recorded.
 //
 //     PageTestHost host;
 //     auto& page = host.Install(std::make_unique<PerformancePage>(host));
@@ -30,6 +31,11 @@ class PageTestHost : public PageHost {
     struct Box {
         int titleId;
         int textId;
+        int style;
+    };
+    struct TextBox {
+        int titleId;
+        std::string text;
         int style;
     };
     struct Message {
@@ -71,6 +77,7 @@ class PageTestHost : public PageHost {
     Page* FindPage(PageKind kind) override;
     void SetTabsEnabled(bool enabled) override { tabsEnabled = enabled; }
     void SetLeftButtonLocked(bool locked) override { leftButtonLocked = locked; }
+    int ShowMessageText(int titleId, const std::string& text, int style) override;
 
     TempDir dataFolder;
     SettingsStore store;
@@ -86,12 +93,14 @@ class PageTestHost : public PageHost {
     std::string messageLine;
     std::deque<int> answers;
     std::vector<Box> boxes;
+    std::vector<TextBox> textBoxes;
     std::vector<DeviceTask> tasks;
     std::vector<DeviceTask> waitTasks;
     std::vector<Message> posted;
 
   private:
     class Window;
+    int NextAnswer();
 
     std::unique_ptr<Window> window_;
     MTabLayout* area_ = nullptr;

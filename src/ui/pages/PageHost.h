@@ -62,6 +62,9 @@ class PageHost {
     // The active profile locks the left button's function (its "leftbtn_lock" is 1); the
     // performance page's refresh reports it (any thread).
     virtual void SetLeftButtonLocked(bool locked) = 0;
+    // The program's message box with the title of an id over a composed text (a reason the
+    // program found, say); kIdOk or kIdCancel. By default the toolkit's box over Dialog().
+    virtual int ShowMessageText(int titleId, const std::string& text, int style);
 };
 
 }  // namespace quillon

@@ -1,6 +1,9 @@
 #include "ui/toolkit/EmojiControl.h"
 
+#include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QWidget>
 
 #include "ui/toolkit/SkinPainter.h"
 
@@ -10,6 +13,26 @@ namespace {
 constexpr int kColumns = 10;
 
 }  // namespace
+
+// Hands the view's key presses to the control and redraws it when the focus comes or goes.
+class EmojiControl::KeyFilter : public QObject {
+  public:
+    KeyFilter(EmojiControl& control, QWidget& view) : QObject(&view), control_(control) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            return control_.OnKey(static_cast<QKeyEvent*>(event)->key());
+        }
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            static_cast<QWidget*>(watched)->update();
+        }
+        return false;
+    }
+
+  private:
+    EmojiControl& control_;
+};
 
 int EmojiControl::AddItem(int data, const std::string& picture, const std::string& name) {
     int index = 0;
@@ -102,6 +125,73 @@ void EmojiControl::OnWheel(int steps) {
     Changed();
 }
 
+void EmojiControl::OnPointerMove(const PointerEvent& event) {
+    {
+        auto lock = Lock();
+        int hit = IndexAtLocked(event.x, event.y);
+        if (hit == hovered_) {
+            return;
+        }
+        hovered_ = hit;
+    }
+    Changed();
+}
+
+void EmojiControl::BuildView(QWidget& view) {
+    view.setFocusPolicy(Qt::StrongFocus);
+    view.setMouseTracking(true);
+    view.installEventFilter(new KeyFilter(*this, view));
+}
+
+bool EmojiControl::OnKey(int qtKey) {
+    if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter || qtKey == Qt::Key_Space) {
+        const int chosen = GetCurSel();
+        if (chosen >= 0) {
+            Notify(kEventClick, chosen);
+        }
+        return true;
+    }
+    int target = 0;
+    {
+        auto lock = Lock();
+        const int count = static_cast<int>(items_.size());
+        const int page = kColumns * std::max(1, rect_.Height() / CellSizeLocked());
+        const int current = std::max(selected_, 0);
+        switch (qtKey) {
+            case Qt::Key_Left:
+                target = current - 1;
+                break;
+            case Qt::Key_Right:
+                target = current + 1;
+                break;
+            case Qt::Key_Up:
+                target = current - kColumns;
+                break;
+            case Qt::Key_Down:
+                target = current + kColumns;
+                break;
+            case Qt::Key_PageUp:
+                target = current - page;
+                break;
+            case Qt::Key_PageDown:
+                target = current + page;
+                break;
+            case Qt::Key_Home:
+                target = 0;
+                break;
+            case Qt::Key_End:
+                target = count - 1;
+                break;
+            default:
+                return false;
+        }
+        // Past an edge: the last entry on that side.
+        target = std::clamp(target, 0, std::max(count - 1, 0));
+    }
+    SetCurSel(target);
+    return true;
+}
+
 std::string EmojiControl::TooltipAt(int x, int y) const {
     auto lock = Lock();
     int index = IndexAtLocked(x, y);
@@ -111,6 +201,7 @@ std::string EmojiControl::TooltipAt(int x, int y) const {
 void EmojiControl::Paint(QPainter& painter, const ViewState& state) {
     std::vector<Item> items;
     int selected = -1;
+    int hovered = -1;
     int firstRow = 0;
     int cell = 16;
     TextStyle style;
@@ -118,12 +209,16 @@ void EmojiControl::Paint(QPainter& painter, const ViewState& state) {
         auto lock = Lock();
         items = items_;
         selected = selected_;
+        hovered = state.hover ? hovered_ : -1;
         firstRow = firstRow_;
         cell = CellSizeLocked();
         style = TextStyleLocked();
     }
     style.align = kAlignCenter;
     style.fontSize = std::max(9, cell / 4);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const bool focused = View() != nullptr && View()->hasFocus();
     for (size_t i = static_cast<size_t>(firstRow * kColumns); i < items.size(); ++i) {
         int row = static_cast<int>(i) / kColumns - firstRow;
         int column = static_cast<int>(i) % kColumns;
@@ -133,11 +228,18 @@ void EmojiControl::Paint(QPainter& painter, const ViewState& state) {
         }
         QRect inner = box.adjusted(3, 3, -3, -3);
         bool current = static_cast<int>(i) == selected;
+        bool pointed = static_cast<int>(i) == hovered;
         skin::FillRounded(painter, QRectF(inner),
-                          skin::Color(current ? skin::kHover : skin::kField),
-                          skin::Color(current ? skin::kAccent : skin::kBorder), 6);
-        if (!skin::DrawImage(painter, items[i].picture, 1, 0, inner.adjusted(4, 4, -4, -4))) {
+                          skin::Color(current || pointed ? skin::kHover : skin::kField),
+                          skin::Color(pointed ? skin::kMuted : skin::kBorder), 6);
+        if (!skin::DrawImage(painter, items[i].picture, 1, 0, inner.adjusted(2, 2, -2, -2))) {
             skin::DrawText(painter, inner, std::to_string(items[i].data), style);
+        }
+        if (current) {
+            // A ring that stays visible over any picture; white while the grid has the focus.
+            painter.setPen(QPen(skin::Color(focused ? kColorWhite : skin::kAccent), 3));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(QRectF(box).adjusted(1.5, 1.5, -1.5, -1.5), 7, 7);
         }
     }
 }

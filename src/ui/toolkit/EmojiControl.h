@@ -9,7 +9,8 @@ namespace quillon {
 
 // A grid of pictures to pick one from; each entry has a number (its data), a picture and a name
 // shown as its hint. A click selects an entry and sends kEventClick with its position; the wheel
-// scrolls a grid taller than the control.
+// scrolls a grid taller than the control. With the keyboard focus the arrow keys, Home, End and
+// the page keys move the selection, and Enter or Space chooses it as a click does.
 class EmojiControl : public MControl {
   public:
     static constexpr const char* kClassName = "EmojiControl";
@@ -27,9 +28,15 @@ class EmojiControl : public MControl {
     bool TakesInput() const override { return true; }
     void OnRelease(const PointerEvent& event) override;
     void OnWheel(int steps) override;
+    void OnPointerMove(const PointerEvent& event) override;
     std::string TooltipAt(int x, int y) const override;
+    void BuildView(QWidget& view) override;
 
   private:
+    class KeyFilter;
+    // A key pressed while the grid has the focus; false when it is not one of the grid's.
+    bool OnKey(int qtKey);
+
     struct Item {
         int data = 0;
         std::string picture;
@@ -40,6 +47,7 @@ class EmojiControl : public MControl {
 
     std::vector<Item> items_;
     int selected_ = -1;
+    int hovered_ = -1;
     int firstRow_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/toolkit/MouseCtrl.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -10,16 +12,18 @@ namespace {
 
 constexpr int kLabelHeight = 30;
 constexpr int kLabelGap = 14;
+constexpr int kMaxLabelWidth = 150;
 
-// Where each button sits on the drawn mouse, as fractions of the mouse's box.
+// Where each button sits on the drawn mouse, as fractions of the mouse's box: 1 left, 2 middle,
+// 3 right, 4 back side, 5 front side, 7 wheel up, 8 wheel down.
 QPointF AnchorPoint(int anchor) {
     switch (anchor) {
         case 1:
             return {0.30, 0.20};
         case 2:
-            return {0.70, 0.20};
-        case 3:
             return {0.50, 0.16};
+        case 3:
+            return {0.70, 0.20};
         case 4:
             return {0.12, 0.52};
         case 5:
@@ -97,7 +101,8 @@ void MouseCtrl::SetMouseImage(const std::string& name) {
 
 MouseCtrl::Geometry MouseCtrl::LayoutLocked(int width, int height) const {
     Geometry geometry;
-    int labelWidth = std::max(60, width * 3 / 10);
+    // Labels wider than a function's name only take room from the mouse.
+    int labelWidth = std::clamp(width * 3 / 10, 60, kMaxLabelWidth);
     int mouseWidth = std::min(width - 2 * labelWidth - 80, height * 6 / 10);
     mouseWidth = std::max(mouseWidth, 40);
     int mouseHeight = std::min(height - 20, mouseWidth * 5 / 3);

@@ -18,7 +18,8 @@ class MouseCtrl : public MControl {
     static constexpr int kSideLeft = 0;
     static constexpr int kSideRight = 1;
 
-    // anchor: the button's key code, which places the point on the mouse; side: kSide*.
+    // anchor: the button the label points at (1 left, 2 middle, 3 right, 4 back side, 5 front
+    // side, 7 wheel up, 8 wheel down); side: kSide*.
     int AddItem(const std::string& text, int anchor, int side);
     int GetItemCount() const;
     void SetItemText(int index, const std::string& text);

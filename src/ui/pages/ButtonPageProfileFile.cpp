@@ -1,0 +1,58 @@
+// The button page's profile file exchange: the file dialogs around the exchange file.
+#include <algorithm>
+
+#include "platform/LanguageTable.h"
+#include "store/ProfileExchangeFile.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBox.h"
+#include "ui/pages/ButtonPage.h"
+#include "ui/pages/ButtonPageIds.h"
+
+namespace quillon {
+
+using namespace button_page;
+
+namespace {
+
+constexpr const char* kImportFilter = "MouseKey (*.xml)";
+constexpr const char* kExportFilter = "Profile (*.xml)";
+
+// The proposed file name: the profile's name with the characters a file name cannot hold
+// replaced.
+std::string DefaultFileName(std::string name) {
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == '/' || c == '\\' || c == ':'; }, '_');
+    return (name.empty() ? std::string("profile") : name) + ".xml";
+}
+
+}  // namespace
+
+void ButtonPage::ImportProfile() {
+    const std::string path = AskOpenFileName(&Host().Dialog(), GetText(kImportText), kImportFilter);
+    if (path.empty()) {
+        return;
+    }
+    std::string reason;
+    if (!ImportProfileFile(Host().Store(), Host().ActiveProfile(), path, reason)) {
+        Host().ShowMessageText(kImportText, GetText(kImportRefusedText) + "\n" + reason,
+                               kMessageBoxOk);
+        return;
+    }
+    Host().Enqueue(DeviceTask::SwitchProfile);
+}
+
+void ButtonPage::ExportProfile(int profile) {
+    const std::string name = ProfileName(profile);
+    const std::string path = AskSaveFileName(&Host().Dialog(), GetText(kExportText), kExportFilter,
+                                             DefaultFileName(name));
+    if (path.empty()) {
+        return;
+    }
+    std::string reason;
+    if (!ExportProfileFile(Host().Store(), profile, name, path, reason)) {
+        Host().ShowMessageText(kExportText, GetText(kExportFailedText) + "\n" + reason,
+                               kMessageBoxOk);
+    }
+}
+
+}  // namespace quillon
