@@ -21,8 +21,9 @@ void CCheckButton::SetCheck(bool checked) {
         return;
     }
     // The whole group changes under its dialog's one group lock, so a worker refresh and a click
-    // at the same moment end with one member checked, never two or none. The views follow once
-    // the lock is released: updating a view may run a handler that checks a member itself.
+    // at the same moment leave one of their two members checked, never both and never neither.
+    // The views follow once the lock is released: updating a view may run a handler that checks
+    // a member itself.
     std::vector<CCheckButton*> cleared;
     {
         std::lock_guard groupLock(dialog->groupsMutex_);

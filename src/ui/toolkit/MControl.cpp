@@ -190,7 +190,7 @@ std::string MControl::TooltipAt(int, int) const {
 // written only on the GUI thread under viewMutex_, and read here under it by every other thread,
 // so a worker never posts to a view that is half made or already handed to deleteLater. A post made
 // under the mutex precedes the view's deletion, and Qt drops what is still queued for a deleted
-// view; DetachView takes the same mutex, so a worker call in flight finishes before the view goes.
+// view; DetachView takes the same mutex, so a post in flight finishes before the view goes.
 void MControl::Changed() {
     if (Manager::OnGuiThread()) {
         ApplyToView();
