@@ -1,4 +1,5 @@
 #include <chrono>
+#include <string>
 
 #include "cli/Commands.h"
 #include "platform/InstanceMessage.h"
@@ -11,9 +12,10 @@ namespace {
 // A window takes its socket within moments of its start; longer means none runs.
 constexpr std::chrono::milliseconds kWindowPatience{300};
 
-int SendToWindow(CliContext& context, const CommandArgs& args, const InstanceMessage& message) {
+int SendToWindow(CliContext& context, const std::string& command, const CommandArgs& args,
+                 const InstanceMessage& message) {
     if (!args.empty()) {
-        return context.Fail(kExitUsage, "'" + args.front() + "' is not expected (see --help)");
+        return context.Fail(kExitUsage, command + " takes no arguments");
     }
     SingleInstance instance(RuntimeFolder());
     switch (instance.Deliver(message, kWindowPatience)) {
@@ -33,11 +35,11 @@ int SendToWindow(CliContext& context, const CommandArgs& args, const InstanceMes
 int RunShow(CliContext& context, const CommandArgs& args) {
     InstanceMessage show;
     show.show = true;
-    return SendToWindow(context, args, show);
+    return SendToWindow(context, "show", args, show);
 }
 
 int RunQuit(CliContext& context, const CommandArgs& args) {
-    return SendToWindow(context, args, {MSG_QUIT_REQUEST, 0, kQuitRequestLParam, false});
+    return SendToWindow(context, "quit", args, {MSG_QUIT_REQUEST, 0, kQuitRequestLParam, false});
 }
 
 }  // namespace quillon::cli
