@@ -1,5 +1,6 @@
 // Building the main window's ~200 controls and applying the language texts to all of them: both
-// run at start-up, and the second again at every language switch.
+// run at start-up, and the second again at every language switch. Also what a worker's refresh
+// of the exclusive groups costs.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -8,10 +9,13 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "platform/LanguageChoice.h"
 #include "platform/LanguageTable.h"
+#include "ui/toolkit/ColorButtonEx.h"
+#include "ui/toolkit/DPIControl.h"
 #include "ui/toolkit/MComboBox.h"
 #include "ui/toolkit/MDialog.h"
 #include "ui/toolkit/MTabCtrl.h"
@@ -57,6 +61,8 @@ class MainWindowLike : public MDialog {
     std::vector<std::pair<MControl*, int>> texts;
     MTabCtrl* tabs = nullptr;
     std::vector<MComboBox*> lists;
+    // Members of the exclusive groups, one group per kind (the DPI stages, the report rates, ...).
+    std::vector<std::pair<std::string_view, CCheckButton*>> groups;
 
     void InitUI(int, int, int right, int bottom) override {
         tabs = CreateControl<MTabCtrl>(45, {20, 40, 380, 100});
@@ -77,6 +83,10 @@ class MainWindowLike : public MDialog {
                     CreateControl(kind.className, id, {x, y, x + 120, y + 30}, {}, page);
                 if (kind.textId != 0) {
                     texts.emplace_back(control, kind.textId);
+                }
+                if (auto* member = dynamic_cast<CCheckButton*>(control)) {
+                    member->SetGroupName(std::string(kind.className));
+                    groups.emplace_back(kind.className, member);
                 }
                 if (auto* list = dynamic_cast<MComboBox*>(control)) {
                     for (int item = 0; item < 18; ++item) {
@@ -159,6 +169,40 @@ void BM_PaintMainWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintMainWindow)->Unit(benchmark::kMillisecond);
+
+// What a device worker's refresh does to the exclusive groups: check one DPI stage and one report
+// rate, each under its dialog's group lock, from a thread other than the GUI thread.
+void BM_WorkerChecksGroupMembers(benchmark::State& state) {
+    App();
+    MainWindowLike window;
+    window.Create(nullptr, "bench", kWsPopup, 0, {0, 0, 1121, 780});
+    window.ShowWindow(kSwShow);
+    QApplication::processEvents();
+    std::vector<CCheckButton*> stages;
+    std::vector<CCheckButton*> rates;
+    for (auto& [kind, member] : window.groups) {
+        if (kind == DPIControl::kClassName) {
+            stages.push_back(member);
+        } else if (kind == ColorButtonEx::kClassName) {
+            rates.push_back(member);
+        }
+    }
+    constexpr int kRefreshes = 1000;
+    for (auto _ : state) {
+        std::thread worker([&] {
+            for (int i = 0; i < kRefreshes; ++i) {
+                stages[static_cast<size_t>(i) % stages.size()]->SetCheck(true);
+                rates[static_cast<size_t>(i) % rates.size()]->SetCheck(true);
+            }
+        });
+        worker.join();
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * kRefreshes);
+}
+BENCHMARK(BM_WorkerChecksGroupMembers)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace quillon

@@ -32,8 +32,8 @@ void PrintHelp(std::ostream& out) {
         out << "  " << command.synopsis << "\n";
     }
     out << "\n"
-           "Exit status: 0 success, 1 failure, 2 no configurable mouse connected, 64 usage "
-           "error.\n";
+           "Exit status: 0 success, 1 failure, 2 no configurable mouse connected (show and quit:\n"
+           "no window running), 64 usage error.\n";
 }
 
 // Takes the value of "--name VALUE" or "--name=VALUE"; false when the word is not that option.

@@ -8,9 +8,10 @@ namespace quillon::cli {
 
 // Exit statuses of quillonctl.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;   // the command could not do its work
-inline constexpr int kExitNoDevice = 2;  // no configurable mouse is connected
-inline constexpr int kExitUsage = 64;    // the command line itself is wrong
+inline constexpr int kExitFailure = 1;     // the command could not do its work
+inline constexpr int kExitNoDevice = 2;    // no configurable mouse is connected
+inline constexpr int kExitNotRunning = 2;  // show, quit: no window runs
+inline constexpr int kExitUsage = 64;      // the command line itself is wrong
 
 struct CliOptions {
     bool json = false;

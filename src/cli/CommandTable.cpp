@@ -67,6 +67,8 @@ const std::vector<Command>& AllCommands() {
         {"watch",
          "watch                  print the mouse's own changes until interrupted",
          RunWatch},
+        {"show", "show                   bring the running window to the front", RunShow},
+        {"quit", "quit                   end the running window", RunQuit},
     };
     return commands;
 }

@@ -31,4 +31,8 @@ int RunDpi(CliContext& context, const CommandArgs& args);
 int RunRate(CliContext& context, const CommandArgs& args);
 int RunWatch(CliContext& context, const CommandArgs& args);
 
+// The running window, over its single-instance socket (InstanceCommands.cpp).
+int RunShow(CliContext& context, const CommandArgs& args);
+int RunQuit(CliContext& context, const CommandArgs& args);
+
 }  // namespace quillon::cli

@@ -1,6 +1,8 @@
 #include "platform/InstanceMessage.h"
 
 #include <charconv>
+#include <string>
+#include <string_view>
 
 namespace quillon {
 namespace {
@@ -15,7 +17,10 @@ bool IsAllowed(int message) {
 template <typename Number>
 bool TakeNumber(std::string_view& text, Number& value, bool last) {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end == text.data()) {
+    // Only the one spelling the encoder writes: no leading zeros, no "-0".
+    if (error != std::errc() || end == text.data() ||
+        std::string_view(text.data(), static_cast<size_t>(end - text.data())) !=
+            std::to_string(value)) {
         return false;
     }
     text.remove_prefix(static_cast<size_t>(end - text.data()));

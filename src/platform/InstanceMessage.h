@@ -11,6 +11,8 @@ namespace quillon {
 inline constexpr int MSG_QUIT_REQUEST = 1691;
 inline constexpr int MSG_PROFILE_FILE = 1705;
 inline constexpr int MSG_APPLY_TEXTS = 2022;
+// The lParam with which MSG_QUIT_REQUEST ends the window; with any other the window stays.
+inline constexpr long long kQuitRequestLParam = 610;
 
 // What one process asks of the running instance: bring its window forward (show), or one of the
 // numbered messages above with its two parameters.

@@ -284,36 +284,52 @@ bool SingleInstance::ServePeer(int peer, const Handler& handler) {
 }
 
 bool SingleInstance::SendToFirst(const InstanceMessage& message) const {
+    return Deliver(message, kConnectPatience) == Delivery::Sent;
+}
+
+SingleInstance::Delivery SingleInstance::Deliver(const InstanceMessage& message,
+                                                 std::chrono::milliseconds patience) const {
     std::string line = EncodeInstanceMessage(message);
     sockaddr_un address{};
-    if (line.empty() || !IsPrivateFolder(folder_) || !MakeAddress(socketPath_, address)) {
-        return false;
+    if (line.empty() || !MakeAddress(socketPath_, address)) {
+        return Delivery::Failed;
+    }
+    struct stat folder {};
+    if (::stat(folder_.c_str(), &folder) != 0 && errno == ENOENT) {
+        return Delivery::NotRunning;  // no copy ever made its files there
+    }
+    if (!IsPrivateFolder(folder_)) {
+        return Delivery::Failed;
     }
     line.push_back('\n');
-    const Clock::time_point deadline = Clock::now() + kConnectPatience;
+    const Clock::time_point deadline = Clock::now() + patience;
+    // A copy whose queue stays full is running, only not reachable.
+    Delivery unanswered = Delivery::NotRunning;
     for (;;) {
         SocketFile existing = InspectSocketFile(socketPath_);
         if (existing == SocketFile::Foreign) {
-            return false;
+            return Delivery::Failed;
         }
         if (existing == SocketFile::Ours) {
             FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
             if (!socket.valid()) {
-                return false;
+                return Delivery::Failed;
             }
             // Bounds both a connect to a full backlog and the send.
-            timeval patience{1, 0};
-            ::setsockopt(socket.get(), SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
+            timeval sendPatience{1, 0};
+            ::setsockopt(socket.get(), SOL_SOCKET, SO_SNDTIMEO, &sendPatience, sizeof sendPatience);
             if (::connect(socket.get(), reinterpret_cast<const sockaddr*>(&address),
                           sizeof address) == 0) {
-                return PeerIsUs(socket.get()) && SendAll(socket.get(), line);
+                return PeerIsUs(socket.get()) && SendAll(socket.get(), line) ? Delivery::Sent
+                                                                             : Delivery::Failed;
             }
             if (errno != ECONNREFUSED && errno != ENOENT && errno != EAGAIN && errno != EINTR) {
-                return false;
+                return Delivery::Failed;
             }
+            unanswered = errno == EAGAIN ? Delivery::Failed : Delivery::NotRunning;
         }
         if (Clock::now() + kConnectRetryPause > deadline) {
-            return false;
+            return unanswered;
         }
         std::this_thread::sleep_for(kConnectRetryPause);
     }

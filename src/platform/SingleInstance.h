@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <thread>
@@ -45,6 +46,15 @@ class SingleInstance {
     // Sends one message to the copy holding the socket; usable by any process of the user.
     // Waits a little for a first copy that has the lock but is not listening yet.
     bool SendToFirst(const InstanceMessage& message) const;
+
+    enum class Delivery {
+        Sent,
+        NotRunning,  // no copy answers: no socket, or one left by a copy that ended
+        Failed,      // the folder or the socket is not safe to use, the message not allowed, ...
+    };
+    // As SendToFirst, waiting at most `patience` for a copy to answer, for tools that must tell
+    // a copy that is not running from one that cannot be reached.
+    Delivery Deliver(const InstanceMessage& message, std::chrono::milliseconds patience) const;
 
     const std::string& lockPath() const { return lockPath_; }
     const std::string& socketPath() const { return socketPath_; }

@@ -31,7 +31,7 @@ TEST(InstanceMessage, AnythingElseIsRefused) {
     for (const std::string line :
          {"", "Show", "show ", " show", "1691", "1691 0", "1691 0 0 0", "1691  0 0", "1691 0 0x",
           "1579 0 0", "0 0 0", "+1691 0 0", "1691\t0\t0", "1691 99999999999999999999 0",
-          "99999999999 0 0", "1691 0 0\n"}) {
+          "99999999999 0 0", "1691 0 0\n", "1691 01 60", "01691 0 0", "1691 -0 0"}) {
         EXPECT_EQ(DecodeInstanceMessage(line), std::nullopt) << line;
     }
     EXPECT_EQ(DecodeInstanceMessage("1691 0 " + std::string(kMaxInstanceMessageLength, '0')),

@@ -2,6 +2,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/FileDescriptor.h"
@@ -164,6 +166,46 @@ TEST(SingleInstance, SocketOfAnotherUserIsNeitherRemovedNorUsed) {
     EXPECT_TRUE(std::filesystem::exists(dir.file("quillon-mouse.socket")));
 }
 
+TEST(SingleInstance, APeerOfAnotherUserIsNotHeardEvenWhenTheFilesLetItIn) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to connect as another user";
+    }
+    test::TempDir dir;
+    Inbox inbox;
+    SingleInstance first(dir.path());
+    ASSERT_EQ(first.TryAcquire(), Role::First);
+    ASSERT_TRUE(first.StartListening(inbox.handler()));
+    // Folder and socket opened up by mistake: only the peer's credentials still keep it out.
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0711), 0);
+    ASSERT_EQ(::chmod(first.socketPath().c_str(), 0666), 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, first.socketPath().c_str(), sizeof address.sun_path - 1);
+    pid_t child = ::fork();
+    if (child == 0) {
+        // Only async-signal-safe calls between fork and _exit.
+        const char line[] = "show\n2022 0 0\n";
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(1);
+        }
+        int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+            ::_exit(2);
+        }
+        // The listener may hang up before the lines go out; what counts is that none is heard.
+        ::send(fd, line, sizeof line - 1, MSG_NOSIGNAL);
+        ::_exit(0);
+    }
+    ASSERT_GT(child, 0);
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "the other user's peer could not even connect (step " << WEXITSTATUS(status) << ")";
+    // Peers are served in turn, so the other user's lines would have come first.
+    ASSERT_TRUE(SingleInstance(dir.path()).SendToFirst({MSG_PROFILE_FILE, 1, 0, false}));
+    EXPECT_EQ(inbox.WaitFor(1), std::vector<std::string>{"1705 1 0"});
+}
+
 // Two real processes of the probe program.
 class SingleInstanceProcesses : public ::testing::Test {
   protected:
@@ -204,6 +246,52 @@ TEST_F(SingleInstanceProcesses, CopyStartedAfterACrashTakesOverTheStaleSocket) {
     EXPECT_EQ(second.Wait(10s), 0);
     EXPECT_EQ(first.ReadLine(10s), "received show");
     EXPECT_EQ(first.Wait(10s), 0);
+}
+
+TEST_F(SingleInstanceProcesses, TheWindowIgnoresWhatIsMalformedAndEndsWithZeroOnlyWhenAskedToQuit) {
+    test::ChildProcess window = Start("window");
+    ASSERT_EQ(window.ReadLine(10s), "ready");
+    SingleInstance sender(dir_.path());
+    {
+        // Garbage of every kind, one peer after the other: binary bytes, an oversized line, a
+        // line cut off by the peer's end, a number out of range, a message not for others.
+        const std::string peers[] = {
+            std::string("\0\xff\xfe\x01\n\n\r\n", 8),
+            std::string(5000, 'x') + "\n",
+            "1705 1",
+            "1705 99999999999999999999 0\n2022 0\n1579 1 0\n",
+        };
+        for (const std::string& bytes : peers) {
+            FileDescriptor peer = ConnectRaw(sender.socketPath());
+            ::send(peer.get(), bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        }
+    }
+    {
+        // A slow peer within its second is heard, byte by byte.
+        FileDescriptor peer = ConnectRaw(sender.socketPath());
+        for (char c : std::string("2022 0 0\n")) {
+            SendRaw(peer, std::string(1, c));
+            std::this_thread::sleep_for(30ms);
+        }
+    }
+    {
+        // One slower than its second is given up before its line ends.
+        FileDescriptor peer = ConnectRaw(sender.socketPath());
+        SendRaw(peer, "1705 7 7");
+        std::this_thread::sleep_for(1300ms);
+        ::send(peer.get(), "\n", 1, MSG_NOSIGNAL);
+    }
+    ASSERT_TRUE(sender.SendToFirst({MSG_PROFILE_FILE, 2, 3, false}));
+    ASSERT_TRUE(sender.SendToFirst({MSG_QUIT_REQUEST, 0, kQuitRequestLParam + 1, false}));
+    ASSERT_TRUE(sender.SendToFirst(kShow));
+    for (const std::string expected : {"2022 0 0", "1705 2 3", "1691 0 611", "show"}) {
+        EXPECT_EQ(window.ReadLine(10s), "received " + expected);
+    }
+    EXPECT_EQ(window.Wait(100ms), std::nullopt) << "still running";
+
+    ASSERT_TRUE(sender.SendToFirst({MSG_QUIT_REQUEST, 0, kQuitRequestLParam, false}));
+    EXPECT_EQ(window.ReadLine(10s), "received 1691 0 610");
+    EXPECT_EQ(window.Wait(10s), 0);
 }
 
 }  // namespace

@@ -2,13 +2,19 @@
 //   single_instance_probe FOLDER first         take the first role, print "ready", then print
 //                                              "received <line>" for the first message and exit
 //   single_instance_probe FOLDER second LINE   take the second role and send LINE to the first
-// Exit status: 0 done, 2 wrong role, 3 no message came, 4 bad LINE, 5 sending failed, 64 usage.
+//   single_instance_probe FOLDER window        as the window does: take the first role, print
+//                                              "ready", print "received <line>" for every message
+//                                              and end with 0 at a quit request (1691, lParam 610)
+// Exit status: 0 done, 2 wrong role, 3 no message (window: no quit) came, 4 bad LINE, 5 sending
+// failed, 64 usage.
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "platform/SingleInstance.h"
 
@@ -46,6 +52,25 @@ int RunFirst(SingleInstance& instance) {
     return 0;
 }
 
+int RunWindow(SingleInstance& instance) {
+    if (instance.TryAcquire() != SingleInstance::Role::First) {
+        return 2;
+    }
+    instance.StartListening([](const InstanceMessage& message) {
+        std::printf("received %s\n", quillon::EncodeInstanceMessage(message).c_str());
+        std::fflush(stdout);
+        // The window's reaction to a quit request: the process ends at once with 0.
+        if (message.message == quillon::MSG_QUIT_REQUEST &&
+            message.lParam == quillon::kQuitRequestLParam) {
+            std::_Exit(0);
+        }
+    });
+    std::printf("ready\n");
+    std::fflush(stdout);
+    std::this_thread::sleep_for(std::chrono::seconds(20));
+    return 3;
+}
+
 int RunSecond(SingleInstance& instance, const char* line) {
     if (instance.TryAcquire() != SingleInstance::Role::Second) {
         return 2;
@@ -67,6 +92,9 @@ int main(int argc, char** argv) {
     const std::string role = argv[2];
     if (role == "first" && argc == 3) {
         return RunFirst(instance);
+    }
+    if (role == "window" && argc == 3) {
+        return RunWindow(instance);
     }
     if (role == "second" && argc == 4) {
         return RunSecond(instance, argv[3]);

@@ -15,7 +15,7 @@ namespace quillon::test {
 
 using Clock = std::chrono::steady_clock;
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv) {
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, Output output) {
     int ends[2];
     if (argv.empty() || ::pipe2(ends, O_CLOEXEC) != 0) {
         return;
@@ -23,6 +23,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+    if (output == Output::StdoutAndStderr) {
+        posix_spawn_file_actions_adddup2(&actions, ends[1], STDERR_FILENO);
+    }
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));

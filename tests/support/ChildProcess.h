@@ -13,8 +13,10 @@ namespace quillon::test {
 // on destruction if it still runs, so a failing test never leaves it behind.
 class ChildProcess {
   public:
-    // argv[0] is the program's path. started() is false when it could not be run.
-    explicit ChildProcess(const std::vector<std::string>& argv);
+    enum class Output { Stdout, StdoutAndStderr };
+    // argv[0] is the program's path. started() is false when it could not be run. With
+    // StdoutAndStderr, what it writes to its standard error is read as its output too.
+    explicit ChildProcess(const std::vector<std::string>& argv, Output output = Output::Stdout);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

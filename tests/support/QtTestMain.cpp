@@ -7,6 +7,15 @@
 #include "ui/toolkit/MDialog.h"
 #include "ui/toolkit/ModalHooks.h"
 
+#if defined(__SANITIZE_THREAD__)
+// Under ThreadSanitizer the Qt tests load the suppressions of what the sanitizer cannot see
+// inside Debian's Qt libraries (the file gives each entry's reason). TSAN_OPTIONS still adds to
+// these or overrides them.
+extern "C" const char* __tsan_default_options() {
+    return "suppressions=" QUILLON_TSAN_QT_SUPPRESSIONS;
+}
+#endif
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

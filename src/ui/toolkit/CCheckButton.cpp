@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <vector>
 
 #include "ui/toolkit/MDialog.h"
 #include "ui/toolkit/SkinPainter.h"
@@ -9,33 +10,43 @@
 namespace quillon {
 
 void CCheckButton::SetCheck(bool checked) {
-    std::string group;
-    {
-        auto lock = Lock();
-        checked_ = checked;
-        group = group_;
-    }
-    Changed();
-    if (!checked || group.empty() || GetDialog() == nullptr) {
+    MDialog* dialog = GetDialog();
+    std::string group = GetGroupName();
+    if (group.empty() || dialog == nullptr) {
+        {
+            auto lock = Lock();
+            checked_ = checked;
+        }
+        Changed();
         return;
     }
-    for (MControl* control : GetDialog()->GetControls()) {
-        auto* other = dynamic_cast<CCheckButton*>(control);
-        if (other == nullptr || other == this) {
-            continue;
-        }
-        bool cleared = false;
-        {
-            auto lock = other->Lock();
-            if (other->group_ == group && other->checked_) {
-                other->checked_ = false;
-                cleared = true;
+    // The whole group changes under its dialog's one group lock, so a worker refresh and a click
+    // at the same moment leave one of their two members checked, never both and never neither.
+    // The views follow once the lock is released: updating a view may run a handler that checks
+    // a member itself.
+    std::vector<CCheckButton*> cleared;
+    {
+        std::lock_guard groupLock(dialog->groupsMutex_);
+        if (checked) {
+            for (MControl* control : dialog->GetControls()) {
+                auto* other = dynamic_cast<CCheckButton*>(control);
+                if (other == nullptr || other == this) {
+                    continue;
+                }
+                auto lock = other->Lock();
+                if (other->group_ == group && other->checked_) {
+                    other->checked_ = false;
+                    cleared.push_back(other);
+                }
             }
         }
-        if (cleared) {
-            other->Changed();
-        }
+        auto lock = Lock();
+        checked_ = checked;
     }
+    for (CCheckButton* other : cleared) {
+        other->Changed();
+    }
+    Changed();
 }
 
 bool CCheckButton::GetCheck() const {
@@ -44,6 +55,11 @@ bool CCheckButton::GetCheck() const {
 }
 
 void CCheckButton::SetGroupName(const std::string& group) {
+    // Joining or leaving a group is a change of that group too.
+    std::unique_lock<std::mutex> groupLock;
+    if (GetDialog() != nullptr) {
+        groupLock = std::unique_lock(GetDialog()->groupsMutex_);
+    }
     auto lock = Lock();
     group_ = group;
 }

@@ -19,7 +19,7 @@ class DPIControl : public CCheckButton {
 
     void SetValue(int value);
     int GetValue() const;
-    // The stage colour as a Windows COLORREF: red in the low byte.
+    // The stage colour as 0x00BBGGRR (red in the low byte), as the profile's stage colours are stored.
     void SetColor(std::uint32_t colorRef);
     std::uint32_t GetColor() const;
 

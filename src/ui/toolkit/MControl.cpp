@@ -1,6 +1,7 @@
 #include "ui/toolkit/MControl.h"
 
 #include <QPainter>
+#include <utility>
 
 #include "ui/toolkit/ControlView.h"
 #include "ui/toolkit/MDialog.h"
@@ -179,28 +180,42 @@ std::string MControl::TooltipAt(int, int) const {
     return GetTooltip();
 }
 
+// Threads and lifetimes. The GUI thread creates controls, gives them views, detaches the views
+// and destroys controls with their dialog. Another thread (the device worker) may call a control's
+// setters and getters from the control's creation until its dialog is destroyed, never later:
+// whoever runs the worker stops it before destroying the windows whose controls it reaches (the
+// main window stops it before its pages go), and a window destroyed while the worker runs (the
+// wait dialog) is reached only through a lock its destruction takes as well (WaitDialogSlot).
+// Within that span the view pointer is the one thing both threads share besides the model: it is
+// written only on the GUI thread under viewMutex_, and read here under it by every other thread,
+// so a worker never posts to a view that is half made or already handed to deleteLater. A post made
+// under the mutex precedes the view's deletion, and Qt drops what is still queued for a deleted
+// view; DetachView takes the same mutex, so a post in flight finishes before the view goes.
 void MControl::Changed() {
-    if (view_ == nullptr) {
-        return;
-    }
     if (Manager::OnGuiThread()) {
         ApplyToView();
         return;
     }
-    if (!applyQueued_.exchange(true)) {
-        // Through the view: it outlives the control by a moment (deleted later) and forgets it
-        // when the control goes, so a late call finds no control instead of a dead one.
-        ControlView* view = view_;
-        QMetaObject::invokeMethod(
-            view,
-            [view] {
-                if (MControl* control = view->Control()) {
-                    control->applyQueued_ = false;
-                    control->ApplyToView();
-                }
-            },
-            Qt::QueuedConnection);
+    std::lock_guard lock(viewMutex_);
+    if (view_ == nullptr || applyQueued_) {
+        return;
     }
+    applyQueued_ = true;
+    // Through the view: it outlives the control by a moment (deleted later) and forgets it when
+    // the control goes, so a late call finds no control instead of a dead one.
+    ControlView* view = view_;
+    QMetaObject::invokeMethod(
+        view,
+        [view] {
+            if (MControl* control = view->Control()) {
+                {
+                    std::lock_guard viewLock(control->viewMutex_);
+                    control->applyQueued_ = false;
+                }
+                control->ApplyToView();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void MControl::Notify(int event, std::intptr_t param) {
@@ -238,21 +253,31 @@ void MControl::Attach(MDialog* dialog, int id, MControl* parent) {
 }
 
 void MControl::CreateView(QWidget* window) {
-    view_ = new ControlView(this, window);
-    view_->setAttribute(Qt::WA_TransparentForMouseEvents, !TakesInput());
-    BuildView(*view_);
+    auto* view = new ControlView(this, window);
+    view->setAttribute(Qt::WA_TransparentForMouseEvents, !TakesInput());
+    {
+        std::lock_guard lock(viewMutex_);
+        view_ = view;
+        // A call queued for an earlier view died with it.
+        applyQueued_ = false;
+    }
+    BuildView(*view);
     ApplyToView();
 }
 
 void MControl::DetachView() {
-    if (view_ == nullptr) {
+    ControlView* view = nullptr;
+    {
+        std::lock_guard lock(viewMutex_);
+        view = std::exchange(view_, nullptr);
+    }
+    if (view == nullptr) {
         return;
     }
-    view_->Detach();
-    view_->hide();
+    view->Detach();
+    view->hide();
     // Later, not now: the control may be destroyed from one of its own view's handlers.
-    view_->deleteLater();
-    view_ = nullptr;
+    view->deleteLater();
 }
 
 void MControl::ApplyToView() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -136,8 +135,11 @@ class MControl {
     int id_ = 0;
     MDialog* dialog_ = nullptr;
     MControl* parent_ = nullptr;
+    // Written on the GUI thread under viewMutex_ only; other threads read it under that mutex
+    // (see Changed), the GUI thread reads it freely.
+    mutable std::mutex viewMutex_;
     ControlView* view_ = nullptr;
-    std::atomic<bool> applyQueued_{false};
+    bool applyQueued_ = false;  // under viewMutex_
 };
 
 }  // namespace quillon

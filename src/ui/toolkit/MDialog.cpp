@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "ui/toolkit/CCheckButton.h"
 #include "ui/toolkit/ControlFactory.h"
 #include "ui/toolkit/Manager.h"
 #include "ui/toolkit/ModalHooks.h"
@@ -152,6 +153,18 @@ void MDialog::ForEachChild(const MControl* container,
             visit(*control);
         }
     }
+}
+
+std::vector<CCheckButton*> MDialog::GetGroupChecked(const std::string& group) const {
+    std::lock_guard groupLock(groupsMutex_);
+    std::vector<CCheckButton*> checked;
+    for (MControl* control : GetControls()) {
+        auto* member = dynamic_cast<CCheckButton*>(control);
+        if (member != nullptr && member->GetCheck() && member->GetGroupName() == group) {
+            checked.push_back(member);
+        }
+    }
+    return checked;
 }
 
 void MDialog::SetMessage(const std::string& text, const MRect& rect, int fontSize) {

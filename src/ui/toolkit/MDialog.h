@@ -15,6 +15,7 @@ class QTimer;
 
 namespace quillon {
 
+class CCheckButton;
 class MessageLineView;
 
 // A window that owns controls. The system's windows derive from it and override the handlers
@@ -69,6 +70,10 @@ class MDialog : public MWindow {
     std::vector<int> IdClashes() const;
     void ForEachChild(const MControl* container, const std::function<void(MControl&)>& visit) const;
 
+    // The checked members of an exclusive group (CCheckButton::SetGroupName), read under the lock
+    // that every change of the group takes, so never more than one. From any thread.
+    std::vector<CCheckButton*> GetGroupChecked(const std::string& group) const;
+
     // One notice line drawn above the controls, centred in `rect`; empty text removes it. From
     // any thread.
     void SetMessage(const std::string& text, const MRect& rect, int fontSize);
@@ -97,6 +102,7 @@ class MDialog : public MWindow {
 
   private:
     friend class MControl;
+    friend class CCheckButton;
 
     void AddControl(std::unique_ptr<MControl> control, int id, const MRect& rect,
                     const std::string& image, MControl* parent);
@@ -104,6 +110,8 @@ class MDialog : public MWindow {
     void ApplyMessageLine();
 
     mutable std::mutex controlsMutex_;
+    // Taken before a control's own lock for every change of an exclusive group.
+    mutable std::mutex groupsMutex_;
     std::vector<std::unique_ptr<MControl>> controls_;
     std::vector<int> sharedIds_;
     std::vector<int> idClashes_;

@@ -28,7 +28,7 @@ inline constexpr int kEventFocusIn = 30;     // a text field got the keyboard fo
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 
-// Show commands of MWindow::ShowWindow and ShowModal (the Windows values).
+// Show commands of MWindow::ShowWindow and ShowModal.
 inline constexpr int kSwHide = 0;
 inline constexpr int kSwShowNormal = 1;
 inline constexpr int kSwShowMinimized = 2;
@@ -36,7 +36,7 @@ inline constexpr int kSwShow = 5;
 inline constexpr int kSwMinimize = 6;
 inline constexpr int kSwRestore = 9;
 
-// Window styles of MWindow::Create (the Windows values, so callers read like the originals).
+// Window styles of MWindow::Create, bit flags that combine with '|'.
 inline constexpr std::uint32_t kWsPopup = 0x80000000u;
 inline constexpr std::uint32_t kWsVisible = 0x10000000u;
 inline constexpr std::uint32_t kWsClipSiblings = 0x04000000u;

@@ -1,0 +1,45 @@
+#include <chrono>
+#include <string>
+
+#include "cli/Commands.h"
+#include "platform/InstanceMessage.h"
+#include "platform/Paths.h"
+#include "platform/SingleInstance.h"
+
+namespace quillon::cli {
+namespace {
+
+// A window takes its socket within moments of its start; longer means none runs.
+constexpr std::chrono::milliseconds kWindowPatience{300};
+
+int SendToWindow(CliContext& context, const std::string& command, const CommandArgs& args,
+                 const InstanceMessage& message) {
+    if (!args.empty()) {
+        return context.Fail(kExitUsage, command + " takes no arguments");
+    }
+    SingleInstance instance(RuntimeFolder());
+    switch (instance.Deliver(message, kWindowPatience)) {
+        case SingleInstance::Delivery::Sent:
+            return kExitOk;
+        case SingleInstance::Delivery::NotRunning:
+            return context.Fail(kExitNotRunning,
+                                std::string("not running: no ") + kProductName + " window is open");
+        case SingleInstance::Delivery::Failed:
+            break;
+    }
+    return context.Fail(kExitFailure, "cannot reach the window over " + instance.socketPath());
+}
+
+}  // namespace
+
+int RunShow(CliContext& context, const CommandArgs& args) {
+    InstanceMessage show;
+    show.show = true;
+    return SendToWindow(context, "show", args, show);
+}
+
+int RunQuit(CliContext& context, const CommandArgs& args) {
+    return SendToWindow(context, "quit", args, {MSG_QUIT_REQUEST, 0, kQuitRequestLParam, false});
+}
+
+}  // namespace quillon::cli
