@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QPixmap>
+#include <QWidget>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -25,11 +28,15 @@ class CloseNoticeTest : public ::testing::Test {
     }
     ~CloseNoticeTest() override { window_.DestroyWindow(); }
 
-    // Closes the window through `notice`; records the boxes shown.
+    // Closes the window through `notice`; records the boxes shown (and with QUILLON_SCREENSHOT_DIR
+    // set, saves the last one there as close-notice.png).
     bool Close(CloseNotice& notice, bool trayShown) {
         ScopedModalHandler answer([&](MDialog& box) {
             shown_.push_back(box.GetControl(CUIMessageBox::kTitleId)->GetTitle() + "|" +
                              box.GetControl(CUIMessageBox::kMessageId)->GetTitle());
+            if (const char* folder = std::getenv("QUILLON_SCREENSHOT_DIR")) {
+                box.View()->grab().save(QString(folder) + "/close-notice.png");
+            }
             box.DoOK();
         });
         return notice.WindowClosing(window_, trayShown);
@@ -45,7 +52,8 @@ TEST_F(CloseNoticeTest, WithoutATrayTheFirstCloseSaysHowToGetBackOnce) {
     EXPECT_TRUE(Close(notice, false));
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_EQ(shown_[0], GetText(681) + "|" + GetText(682));
-    EXPECT_NE(shown_[0].find("quillonctl show"), std::string::npos);
+    // A no-break space keeps the command on one line.
+    EXPECT_NE(shown_[0].find("quillonctl\u00a0show"), std::string::npos);
     EXPECT_FALSE(Close(notice, false));
 
     // A later run remembers that the user has been told.

@@ -46,13 +46,13 @@ void SettingsPage::Build(MControl& area) {
 
     cards_[1] = Card(kCard, area, kCardColor);
     Text(kAutostartLabel, area, kAutostartText);
-    autostart_ = Host().Dialog().CreateControl<CSwitchButton>(kAutostartSwitch, {}, {}, &area);
+    autostart_ = Create<CSwitchButton>(kAutostartSwitch, area);
     autostart_->SetSwitchImages("img_switch_btn_on.png", "img_switch_btn_off.png", 4);
     autostart_->SetCheck(IsAutostartEnabled());
 
     cards_[2] = Card(kCard, area, kCardColor);
     Text(kLanguageLabel, area, kLanguageText);
-    language_ = Host().Dialog().CreateControl<MComboBox>(kLanguageBox, {}, {}, &area);
+    language_ = Create<MComboBox>(kLanguageBox, area);
     language_->SetImage("img_combobox.png", 4);
     language_->SetTextColor(kColorText);
     // The languages name themselves, in every language.
@@ -91,7 +91,7 @@ void SettingsPage::Place(int width, int height, float) {
         {kPanelButton, {l, 622, v, 658}},
     };
     for (const auto& [id, rect] : placed) {
-        Host().Dialog().GetControl(id)->SetRect(rect);
+        controls_.at(id)->SetRect(rect);
     }
 }
 
@@ -118,8 +118,15 @@ void SettingsPage::SetSoftwareVersion(const std::string& version) {
     software_->SetTitle(version);
 }
 
+template <class T>
+T* SettingsPage::Create(int id, MControl& area) {
+    T* control = Host().Dialog().CreateControl<T>(id, {}, {}, &area);
+    controls_[id] = control;
+    return control;
+}
+
 MText* SettingsPage::Text(int id, MControl& area, int textId, int fontWidth) {
-    auto* text = Host().Dialog().CreateControl<MText>(id, {}, {}, &area);
+    auto* text = Create<MText>(id, area);
     if (fontWidth > 0) {
         text->SetFontWidth(fontWidth);
     }
@@ -136,7 +143,7 @@ CRoundArea* SettingsPage::Card(int id, MControl& area, std::uint32_t color) {
 }
 
 MButton* SettingsPage::Button(int id, MControl& area, int textId) {
-    auto* button = Host().Dialog().CreateControl<MButton>(id, {}, {}, &area);
+    auto* button = Create<MButton>(id, area);
     button->SetImage("img_button.png", 4);
     button->SetFontWidth(14);
     BindTitle(*button, textId);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,16 @@ class SettingsPage : public Page {
     void SetSoftwareVersion(const std::string& version) override;
 
   private:
+    template <class T>
+    T* Create(int id, MControl& area);
     MText* Text(int id, MControl& area, int textId = 0, int fontWidth = 0);
     CRoundArea* Card(int id, MControl& area, std::uint32_t color);
     MButton* Button(int id, MControl& area, int textId);
     void ToggleAutostart();
     void OpenMousePanel();
 
+    // The controls of one id each, for the placement.
+    std::map<int, MControl*> controls_;
     CRoundArea* background_ = nullptr;
     std::array<CRoundArea*, 4> cards_{};
     MText* firmware_ = nullptr;
