@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
+
+namespace fs = std::filesystem;
 
 namespace quillon {
 namespace {
@@ -15,10 +18,16 @@ using Lines = std::vector<std::string>;
 
 constexpr const char* kMouse = "org.gnome.desktop.peripherals.mouse";
 
-// The probe's output under `environment` (arguments of env(1)), each GSettings value given as
-// schema, key, value.
-Lines RunProbe(const Lines& environment, const Lines& settings) {
-    Lines argv{"/usr/bin/env", "-u", "DISPLAY", "-u", "GSETTINGS_SCHEMA_DIR"};
+// The probe's output under `environment` (arguments of env(1)) with its arguments; without an X
+// display unless `launcher` gives one.
+Lines RunProbe(const Lines& environment, const Lines& settings, const Lines& launcher = {}) {
+    Lines argv = launcher;
+    for (const char* word : {"/usr/bin/env", "-u", "GSETTINGS_SCHEMA_DIR"}) {
+        argv.push_back(word);
+    }
+    if (launcher.empty()) {
+        argv.insert(argv.end(), {"-u", "DISPLAY"});
+    }
     argv.insert(argv.end(), environment.begin(), environment.end());
     argv.push_back(POINTER_DEFAULTS_PROBE);
     argv.insert(argv.end(), settings.begin(), settings.end());
@@ -64,6 +73,21 @@ TEST(PointerDefaultsTest, WithoutTheDesktopSchemasNothingHappens) {
                         "XDG_DATA_HOME=" + empty.path()},
                        {}),
               Lines{"end"});
+}
+
+TEST(PointerDefaultsTest, WithoutGnomeTheXServersAccelerationIsReset) {
+    if (!fs::exists("/usr/bin/xvfb-run")) {
+        GTEST_SKIP() << "no xvfb-run (Debian package xvfb)";
+    }
+    test::TempDir empty;
+    const Lines withoutSchemas = {"GSETTINGS_BACKEND=memory", "XDG_DATA_DIRS=" + empty.path(),
+                                  "XDG_DATA_HOME=" + empty.path()};
+    const Lines xvfb = {"/usr/bin/xvfb-run", "-a"};
+    EXPECT_EQ(RunProbe(withoutSchemas, {"--x11", "7", "2", "10"}, xvfb),
+              (Lines{"x11 pointer-control", "x11=2/1/4", "end"}));
+    // Already the server's defaults: left alone.
+    EXPECT_EQ(RunProbe(withoutSchemas, {"--x11", "2", "1", "4"}, xvfb),
+              (Lines{"x11=2/1/4", "end"}));
 }
 
 }  // namespace
