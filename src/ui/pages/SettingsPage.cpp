@@ -52,13 +52,13 @@ void SettingsPage::Build(MControl& area) {
 
     cards_[2] = Card(kCard, area, kCardColor);
     Text(kLanguageLabel, area, kLanguageText);
-    language_ = Create<MComboBox>(kLanguageBox, area);
-    language_->SetImage("img_combobox.png", 4);
-    language_->SetTextColor(kColorText);
+    auto* language = Create<MComboBox>(kLanguageBox, area);
+    language->SetImage("img_combobox.png", 4);
+    language->SetTextColor(kColorText);
     // The languages name themselves, in every language.
-    language_->AddItem("简体中文", kLanguageChineseSimplified);
-    language_->AddItem("English", kLanguageEnglishUs);
-    language_->SelectData(CurrentLanguageId());
+    language->AddItem("简体中文", kLanguageChineseSimplified);
+    language->AddItem("English", kLanguageEnglishUs);
+    language->SelectData(CurrentLanguageId());
 
     cards_[3] = Card(kCard, area, kCardColor);
     Text(kResetLabel, area, kResetLabelText);

@@ -12,7 +12,6 @@ namespace quillon {
 class CRoundArea;
 class CSwitchButton;
 class MButton;
-class MComboBox;
 class MText;
 
 // The last tab: the firmware and software versions, the autostart switch, the language box, the
@@ -46,7 +45,6 @@ class SettingsPage : public Page {
     MText* firmware_ = nullptr;
     MText* software_ = nullptr;
     CSwitchButton* autostart_ = nullptr;
-    MComboBox* language_ = nullptr;
 };
 
 }  // namespace quillon
