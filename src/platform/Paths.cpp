@@ -25,12 +25,17 @@ std::string HomeFolder() {
 }
 
 std::string ExecutableFolder() {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : WithTrailingSlash(exe.parent_path().string());
+    const std::string exe = ExecutablePath();
+    return exe.empty() ? std::string() : WithTrailingSlash(fs::path(exe).parent_path().string());
 }
 
 }  // namespace
+
+std::string ExecutablePath() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.string();
+}
 
 std::string WithTrailingSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/') {
@@ -74,9 +79,12 @@ void SetDataFolder(const std::string& folder) {
     g_dataFolderOverride = folder.empty() ? std::string() : WithTrailingSlash(folder);
 }
 
+std::string ConfigHome() {
+    return WithTrailingSlash(EnvOr("XDG_CONFIG_HOME", HomeFolder() + "/.config"));
+}
+
 std::string ConfigFolder() {
-    std::string base = EnvOr("XDG_CONFIG_HOME", HomeFolder() + "/.config");
-    return WithTrailingSlash(base) + kProductName + "/";
+    return ConfigHome() + kProductName + "/";
 }
 
 std::string RuntimeFolder() {

@@ -17,11 +17,16 @@ std::string ResourceFolder();
 // An empty `exeFolder` (the executable cannot be found) gives the configured install folder.
 std::string ResourceFolderFor(const std::string& exeFolder);
 
+// The running program's file (empty when /proc cannot tell).
+std::string ExecutablePath();
+
 // "<XDG data home>/Quillon Mouse MouseDbFiles/", the parent of the settings databases' db/
 // folder. SetDataFolder() replaces it (the command line's --data-dir). Always ends in '/'.
 std::string DataFolder();
 void SetDataFolder(const std::string& folder);
 
+// $XDG_CONFIG_HOME (or ~/.config), ending in '/'.
+std::string ConfigHome();
 // "<XDG config home>/Quillon Mouse/": home of the registry file. Always ends in '/'.
 std::string ConfigFolder();
 
