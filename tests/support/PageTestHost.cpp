@@ -12,6 +12,15 @@ class PageTestHost::Window : public MDialog {
     int OnMessage(int controlId, int event, std::intptr_t param) override {
         return host_.router_.Dispatch(controlId, event, param);
     }
+    // Posted messages (the popup menus' choices) go to the page first, as in the main window.
+    std::intptr_t OnWindowMessage(std::uint32_t message, std::uintptr_t wParam,
+                                  std::intptr_t lParam) override {
+        std::intptr_t result = 0;
+        if (host_.page_ && host_.page_->OnWindowMessage(message, wParam, lParam, result)) {
+            return result;
+        }
+        return MDialog::OnWindowMessage(message, wParam, lParam);
+    }
     void UISize(int, int, int right, int bottom) override {
         host_.uiScale = static_cast<float>(bottom) / 780.0f;
         if (host_.area_ != nullptr) {
@@ -73,7 +82,16 @@ void PageTestHost::SetActiveProfile(int profile) {
 }
 
 int PageTestHost::ShowMessageBox(int titleId, int textId, int style) {
-    boxes.push_back({titleId, textId, style});
+    boxes.push_back({titleId, textId, style, {}});
+    return NextAnswer();
+}
+
+int PageTestHost::ShowMessageBoxText(int titleId, const std::string& text, int style) {
+    boxes.push_back({titleId, 0, style, text});
+    return NextAnswer();
+}
+
+int PageTestHost::NextAnswer() {
     if (answers.empty()) {
         return kIdOk;
     }

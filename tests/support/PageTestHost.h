@@ -30,6 +30,7 @@ class PageTestHost : public PageHost {
         int titleId;
         int textId;
         int style;
+        std::string text;  // a composed message (ShowMessageBoxText)
     };
     struct Message {
         unsigned message;
@@ -69,6 +70,7 @@ class PageTestHost : public PageHost {
     float UiScale() const override { return uiScale; }
     Page* FindPage(PageKind kind) override;
     void SetTabsEnabled(bool enabled) override { tabsEnabled = enabled; }
+    int ShowMessageBoxText(int titleId, const std::string& text, int style) override;
 
     TempDir dataFolder;
     SettingsStore store;
@@ -88,6 +90,7 @@ class PageTestHost : public PageHost {
 
   private:
     class Window;
+    int NextAnswer();
 
     std::unique_ptr<Window> window_;
     MTabLayout* area_ = nullptr;

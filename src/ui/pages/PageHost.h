@@ -58,6 +58,9 @@ class PageHost {
     virtual Page* FindPage(PageKind kind) = 0;
     // Enables or disables the main tab control (the macro recorder locks the tabs).
     virtual void SetTabsEnabled(bool enabled) = 0;
+    // The program's message box with a title id and a composed message (a reason that names a
+    // file, say); kIdOk or kIdCancel.
+    virtual int ShowMessageBoxText(int titleId, const std::string& text, int style) = 0;
 };
 
 }  // namespace quillon
