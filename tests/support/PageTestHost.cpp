@@ -101,7 +101,13 @@ int PageTestHost::NextAnswer() {
 }
 
 void PageTestHost::PostMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-    posted.push_back({message, wParam, lParam});
+    {
+        std::lock_guard lock(postedMutex);
+        posted.push_back({message, wParam, lParam});
+    }
+    if (deliverPosted) {
+        window_->PostMessage(message, wParam, lParam);
+    }
 }
 
 Page* PageTestHost::FindPage(PageKind kind) {

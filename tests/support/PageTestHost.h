@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -86,7 +87,11 @@ class PageTestHost : public PageHost {
     std::vector<Box> boxes;
     std::vector<DeviceTask> tasks;
     std::vector<DeviceTask> waitTasks;
+    // Posted messages, in order (written under postedMutex: PostMessage works from any thread).
     std::vector<Message> posted;
+    std::mutex postedMutex;
+    // Also queue posted messages for the window's loop, which hands them to the page.
+    bool deliverPosted = false;
 
   private:
     class Window;

@@ -30,9 +30,11 @@ class ScriptedChooser : public MacroFileChooser {
 };
 
 // The macro page in a one-page window over a real database, recording from the input that
-// reaches the window itself (as in a Wayland session).
+// reaches the window itself (as in a Wayland session) or from another source.
 struct MacroPageRig {
-    explicit MacroPageRig(std::function<void(SettingsStore&)> seed = {}) {
+    // `source`: the window's own input when null.
+    explicit MacroPageRig(std::function<void(SettingsStore&)> seed = {},
+                          std::unique_ptr<RawInputSource> source = nullptr) {
         SetCurrentLanguageId(1033);
         if (seed) {
             seed(host.store);
@@ -40,19 +42,11 @@ struct MacroPageRig {
         auto ownChooser = std::make_unique<ScriptedChooser>();
         chooser = ownChooser.get();
         page = &static_cast<MacroPage&>(host.Install(std::make_unique<MacroPage>(
-            host, std::make_unique<OwnWindowInputSource>(), std::move(ownChooser))));
+            host, source ? std::move(source) : std::make_unique<OwnWindowInputSource>(),
+            std::move(ownChooser))));
+        host.deliverPosted = true;
         host.Dialog().ShowWindow(kSwShow);
         ProcessEvents();
-    }
-
-    // Hands the window's posted raw input to the page, as the main window's loop does.
-    void DeliverPosted() {
-        std::vector<PageTestHost::Message> messages;
-        messages.swap(host.posted);
-        for (const PageTestHost::Message& m : messages) {
-            std::intptr_t result = 0;
-            page->OnWindowMessage(m.message, m.wParam, m.lParam, result);
-        }
     }
 
     // A key as the keyboard reports it to the window: its xkb keycode and keysym.
@@ -61,7 +55,7 @@ struct MacroPageRig {
         QKeyEvent event(type, 0, Qt::NoModifier, static_cast<quint32>(keycode), keysym, 0,
                         QString(), repeat);
         QApplication::sendEvent(window, &event);
-        DeliverPosted();
+        ProcessEvents();
     }
 
     std::vector<std::string> ItemTexts() const {

@@ -436,6 +436,7 @@ TEST(MacroPage, UnderWaylandThePageSaysOnceWhatIsMissingAndRecordsItsOwnWindow) 
     environment.Set("DISPLAY", nullptr);
     SetCurrentLanguageId(1033);
     test::PageTestHost host;
+    host.deliverPosted = true;
     int id = SeedMacro(host.store, "Here", {}, 0);
     auto& page = static_cast<MacroPage&>(host.Install(std::make_unique<MacroPage>(host)));
     host.Dialog().ShowWindow(kSwShow);
@@ -450,10 +451,7 @@ TEST(MacroPage, UnderWaylandThePageSaysOnceWhatIsMissingAndRecordsItsOwnWindow) 
     const MRect heading = host.Dialog().GetControl(kMacroHeading)->GetRect();
     QTest::mouseClick(host.Dialog().View()->windowHandle(), Qt::LeftButton, {},
                       QPoint(heading.left + 5, heading.top + 5));
-    for (const auto& message : std::vector<test::PageTestHost::Message>(host.posted)) {
-        std::intptr_t result = 0;
-        page.OnWindowMessage(message.message, message.wParam, message.lParam, result);
-    }
+    test::ProcessEvents();
     host.Click(kRecord);
     std::vector<MacroItem> items;
     host.store.LoadMacroItems(id, items);
