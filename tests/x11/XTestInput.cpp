@@ -118,10 +118,14 @@ void FocusWindow::Read() {
             while (XPending(display_) > 0) {
                 XEvent event;
                 XNextEvent(display_, &event);
-                if (event.type == MappingNotify) {
-                    XRefreshKeyboardMapping(&event.xmapping);
-                } else if (event.type == KeyPress) {
-                    const KeySym keysym = XLookupKeysym(&event.xkey, 0);
+                if (event.type == KeyPress) {
+                    // The mapping in force now, from the server, as toolkits that follow the
+                    // keyboard's map notices read it (Xlib's own cache lags behind those).
+                    int perCode = 0;
+                    KeySym* syms = XGetKeyboardMapping(
+                        display_, static_cast<KeyCode>(event.xkey.keycode), 1, &perCode);
+                    const KeySym keysym = syms != nullptr && perCode > 0 ? syms[0] : NoSymbol;
+                    XFree(syms);
                     if (keysym >= 0x20 && keysym <= 0xFF) {
                         typed_.push_back(static_cast<char32_t>(keysym));
                     } else if ((keysym & 0xFF000000) == 0x01000000) {

@@ -30,7 +30,7 @@ class XTestInput {
 };
 
 // Another program's window with the keyboard focus, at the desktop's lower right corner. It
-// reads its key presses on its own thread, as text, with the mapping in force when each key came.
+// reads its key presses on its own thread, as text.
 class FocusWindow {
   public:
     FocusWindow();

@@ -3,16 +3,17 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
-#include <vector>
 
 namespace quillon {
 namespace {
 
-// The receiving program reads the keysym from the mapping when it handles the key, so the
-// character's mapping stays in place this long after the release.
-constexpr auto kMappingSettle = std::chrono::milliseconds(10);
+// How many free keycodes the characters take turns over, and how long the last mappings stay
+// after the last key, so that the receiving program has read them.
+constexpr size_t kKeycodesInTurn = 8;
+constexpr auto kMappingSettle = std::chrono::milliseconds(100);
 
 KeySym KeysymOfCharacter(char32_t character) {
     // Latin-1 characters have keysyms equal to their code; every other character has
@@ -23,27 +24,21 @@ KeySym KeysymOfCharacter(char32_t character) {
     return 0x01000000 + static_cast<KeySym>(character);
 }
 
-// The highest keycode without any keysym; 0 when every keycode carries one.
-int FindSpareKeycode(Display* display) {
+// Keycodes without any keysym, the highest first.
+std::vector<int> FindSpareKeycodes(Display* display, int& perCode) {
     int minCode = 0;
     int maxCode = 0;
     XDisplayKeycodes(display, &minCode, &maxCode);
-    int perCode = 0;
     KeySym* map = XGetKeyboardMapping(display, static_cast<KeyCode>(minCode), maxCode - minCode + 1,
                                       &perCode);
+    std::vector<int> spare;
     if (map == nullptr) {
-        return 0;
+        return spare;
     }
-    int spare = 0;
-    for (int code = maxCode; code >= minCode && spare == 0; --code) {
-        bool empty = true;
-        for (int i = 0; i < perCode; ++i) {
-            if (map[(code - minCode) * perCode + i] != NoSymbol) {
-                empty = false;
-            }
-        }
-        if (empty) {
-            spare = code;
+    for (int code = maxCode; code >= minCode && spare.size() < kKeycodesInTurn; --code) {
+        const KeySym* syms = map + (code - minCode) * perCode;
+        if (std::all_of(syms, syms + perCode, [](KeySym s) { return s == NoSymbol; })) {
+            spare.push_back(code);
         }
     }
     XFree(map);
@@ -61,19 +56,19 @@ XTestTyper::XTestTyper() {
     int error = 0;
     int major = 0;
     int minor = 0;
-    const int spare = XTestQueryExtension(display, &event, &error, &major, &minor)
-                          ? FindSpareKeycode(display)
-                          : 0;
-    if (spare == 0) {
+    if (XTestQueryExtension(display, &event, &error, &major, &minor)) {
+        spare_ = FindSpareKeycodes(display, perKeycode_);
+    }
+    if (spare_.empty() || perKeycode_ <= 0) {
         XCloseDisplay(display);
         return;
     }
     display_ = display;
-    spareKeycode_ = spare;
 }
 
 XTestTyper::~XTestTyper() {
     if (display_ != nullptr) {
+        RestoreLocked();
         XCloseDisplay(display_);
     }
 }
@@ -83,26 +78,35 @@ void XTestTyper::TypeCharacter(char32_t character) {
     if (display_ == nullptr) {
         return;
     }
-    const auto code = static_cast<KeyCode>(spareKeycode_);
-    int perCode = 0;
-    KeySym* old = XGetKeyboardMapping(display_, code, 1, &perCode);
-    if (old == nullptr) {
-        return;
-    }
-    const std::vector<KeySym> saved(old, old + perCode);
-    XFree(old);
-
+    const int keycode = spare_[next_];
+    next_ = (next_ + 1) % spare_.size();
+    used_ = std::min(used_ + 1, spare_.size());
     // Every column, so that a held Shift or Caps Lock types the same character.
-    std::vector<KeySym> mapped(saved.size(), KeysymOfCharacter(character));
-    XChangeKeyboardMapping(display_, code, perCode, mapped.data(), 1);
+    std::vector<KeySym> mapped(static_cast<size_t>(perKeycode_), KeysymOfCharacter(character));
+    XChangeKeyboardMapping(display_, keycode, perKeycode_, mapped.data(), 1);
     XSync(display_, False);
-    XTestFakeKeyEvent(display_, code, True, CurrentTime);
-    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    XTestFakeKeyEvent(display_, static_cast<unsigned>(keycode), True, CurrentTime);
+    XTestFakeKeyEvent(display_, static_cast<unsigned>(keycode), False, CurrentTime);
     XSync(display_, False);
-    std::this_thread::sleep_for(kMappingSettle);
-    std::vector<KeySym> restore = saved;
-    XChangeKeyboardMapping(display_, code, perCode, restore.data(), 1);
+}
+
+void XTestTyper::Finish() {
+    std::lock_guard lock(mutex_);
+    if (display_ != nullptr && used_ > 0) {
+        std::this_thread::sleep_for(kMappingSettle);
+        RestoreLocked();
+    }
+}
+
+// The borrowed keycodes were free: they get their empty mapping back.
+void XTestTyper::RestoreLocked() {
+    std::vector<KeySym> empty(static_cast<size_t>(perKeycode_), NoSymbol);
+    for (size_t i = 0; i < used_; ++i) {
+        XChangeKeyboardMapping(display_, spare_[i], perKeycode_, empty.data(), 1);
+    }
     XSync(display_, False);
+    used_ = 0;
+    next_ = 0;
 }
 
 }  // namespace quillon

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <mutex>
+#include <vector>
 
 #include "input/TextTyper.h"
 
@@ -9,8 +10,11 @@ typedef struct _XDisplay Display;
 namespace quillon {
 
 // Types into the focused X window through XTest. A character has no key of its own on most
-// layouts, so its keysym is put on a keycode the layout leaves free for the one key press and
-// release; the key's old mapping is put back afterwards, leaving the keyboard as it was.
+// layouts, so its keysym is put on a keycode the layout leaves free for its key press and
+// release. The receiving program reads the mapping only when it handles the key, which may be
+// a while later on a busy desktop, so the characters take turns over several free keycodes and
+// the old mappings are put back once the whole text is typed (Finish), leaving the keyboard as
+// it was.
 class XTestTyper : public TextTyper {
   public:
     // Connects to $DISPLAY; without an X server with XTest the typer types nothing.
@@ -21,11 +25,17 @@ class XTestTyper : public TextTyper {
 
     bool Available() const { return display_ != nullptr; }
     void TypeCharacter(char32_t character) override;
+    void Finish() override;
 
   private:
+    void RestoreLocked();
+
     std::mutex mutex_;
     Display* display_ = nullptr;
-    int spareKeycode_ = 0;
+    int perKeycode_ = 0;
+    std::vector<int> spare_;
+    size_t next_ = 0;
+    size_t used_ = 0;
 };
 
 }  // namespace quillon
