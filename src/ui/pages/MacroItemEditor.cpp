@@ -101,6 +101,9 @@ void MacroItemEditor::Build(PageHost& host, MControl& area, const PageTexts& tex
     moveButtons_[0] = dialog.CreateControl<MButton>(kMoveUp, {}, "img_recorditem_up.png", &area);
     moveButtons_[1] =
         dialog.CreateControl<MButton>(kMoveDown, {}, "img_recorditem_down.png", &area);
+    // The arrows stand in when the skin has no images for them.
+    moveButtons_[0]->SetTitle("↑");
+    moveButtons_[1]->SetTitle("↓");
     texts.tooltip(*moveButtons_[0], 401);
     texts.tooltip(*moveButtons_[1], 402);
 
