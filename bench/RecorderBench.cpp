@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <cstdlib>
 #include <vector>
 
 #include "input/InputCapture.h"
@@ -12,22 +11,10 @@
 #include "ui/pages/MacroPage.h"
 #include "ui/pages/OwnWindowInputSource.h"
 
+#include "QtBenchApp.h"
+
 namespace quillon {
 namespace {
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "recorder_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        setenv("QUILLON_RESOURCE_DIR", QUILLON_BIN_DIR, 0);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 // Key presses and releases of changing keys, with the fixed pause: two items per event, the
 // list restarted whenever the recording would end.
@@ -82,7 +69,7 @@ void BM_RecordClickEvent(benchmark::State& state) {
 BENCHMARK(BM_RecordClickEvent);
 
 void BM_ShowMacroOf200Items(benchmark::State& state) {
-    App();
+    QtBenchApp();
     test::PageTestHost host;
     MacroHeader header;
     header.name = "Long";

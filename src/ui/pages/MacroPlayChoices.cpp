@@ -41,40 +41,53 @@ void Tick(CRadioButton* const (&choices)[3], int index) {
     }
 }
 
+// A choice of three with its heading and its number field, ticked at `ticked`.
+struct ChoiceGroup {
+    int headingId;
+    int headingText;
+    const int (&ids)[3];
+    const int (&textIds)[3];
+    const char* group;
+    int ticked;
+    int fieldId;
+    const char* fieldText;
+    int fieldLength;
+};
+
+MEdit* BuildGroup(MDialog& dialog, MControl& area, const PageTexts& texts, const ChoiceGroup& g,
+                  MControl*& heading, CRadioButton* (&choices)[3]) {
+    heading = dialog.CreateControl<MText>(g.headingId, {}, {}, &area);
+    texts.title(*heading, g.headingText);
+    for (int i = 0; i < 3; ++i) {
+        choices[i] = dialog.CreateControl<CRadioButton>(g.ids[i], {}, {}, &area);
+        choices[i]->SetGroupName(g.group);
+        texts.title(*choices[i], g.textIds[i]);
+    }
+    choices[g.ticked]->SetCheck(true);
+    auto* field = dialog.CreateControl<MEdit>(g.fieldId, {}, {}, &area);
+    field->SetTitle(g.fieldText);
+    field->SetNumberOnly(true);
+    field->SetLimitText(g.fieldLength);
+    return field;
+}
+
 }  // namespace
 
 void MacroPlayChoices::Build(PageHost& host, MControl& area, const PageTexts& texts) {
     MDialog& dialog = host.Dialog();
     frames_[0] = dialog.CreateControl<CArea>(kPauseFrame, {}, {}, &area);
     frames_[1] = dialog.CreateControl<CArea>(kLoopFrame, {}, {}, &area);
-    labels_[0] = dialog.CreateControl<MText>(kPauseHeading, {}, {}, &area);
-    texts.title(*labels_[0], 360);
-    for (int i = 0; i < 3; ++i) {
-        pauseChoice[i] = dialog.CreateControl<CRadioButton>(kPauseIds[i], {}, {}, &area);
-        pauseChoice[i]->SetGroupName("IDC_MACRO_STC_DELAYSET");
-        texts.title(*pauseChoice[i], kPauseTexts[i]);
-    }
-    pauseChoice[1]->SetCheck(true);
-    pauseField = dialog.CreateControl<MEdit>(kPauseField, {}, {}, &area);
-    pauseField->SetTitle("10");
-    pauseField->SetNumberOnly(true);
-    pauseField->SetLimitText(5);
+    pauseField = BuildGroup(dialog, area, texts,
+                            {kPauseHeading, 360, kPauseIds, kPauseTexts, "IDC_MACRO_STC_DELAYSET",
+                             1, kPauseField, "10", 5},
+                            labels_[0], pauseChoice);
     pauseField->SetEnabled(false);
     labels_[1] = dialog.CreateControl<MText>(kPauseUnit, {}, {}, &area);
     labels_[1]->SetTitle("ms");
-
-    labels_[2] = dialog.CreateControl<MText>(kLoopHeading, {}, {}, &area);
-    texts.title(*labels_[2], 364);
-    for (int i = 0; i < 3; ++i) {
-        loopChoice[i] = dialog.CreateControl<CRadioButton>(kLoopIds[i], {}, {}, &area);
-        loopChoice[i]->SetGroupName("IDC_MACRO_RADIO_LOOP1");
-        texts.title(*loopChoice[i], kLoopTexts[i]);
-    }
-    loopChoice[2]->SetCheck(true);
-    countField = dialog.CreateControl<MEdit>(kCountField, {}, {}, &area);
-    countField->SetTitle("1");
-    countField->SetNumberOnly(true);
-    countField->SetLimitText(3);
+    countField = BuildGroup(
+        dialog, area, texts,
+        {kLoopHeading, 364, kLoopIds, kLoopTexts, "IDC_MACRO_RADIO_LOOP1", 2, kCountField, "1", 3},
+        labels_[2], loopChoice);
 }
 
 void MacroPlayChoices::Place(const PageGrid& g) {
