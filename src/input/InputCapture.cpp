@@ -3,6 +3,14 @@
 #include <utility>
 
 namespace quillon {
+namespace {
+
+// The sided Shift, Ctrl and Alt keys, the Win keys and the Application key.
+bool IsModifierKey(int code) {
+    return (code >= 0xA0 && code <= 0xA5) || (code >= 0x5B && code <= 0x5D);
+}
+
+}  // namespace
 
 InputCapture::InputCapture(std::unique_ptr<RawInputSource> source, RawInputSource::Post post)
     : source_(std::move(source)), post_(std::move(post)) {}
@@ -40,8 +48,9 @@ std::vector<MacroItem> InputCapture::StopRecording() {
     return std::exchange(items_, {});
 }
 
-void InputCapture::BeginKeyCapture() {
+void InputCapture::BeginKeyCapture(Keys keys) {
     captured_ = {};
+    keys_ = keys;
     CreateReader();
     mode_ = kKeyCapture;
 }
@@ -70,7 +79,8 @@ InputCapture::Outcome InputCapture::OnRawInput(std::uintptr_t handle,
         const MacroRecorder::Outcome result = recorder_.RecordEvent(event, onButton, items_);
         outcome.itemsAdded = static_cast<int>(items_.size() - before);
         outcome.limitReached = result == MacroRecorder::Outcome::LimitReached;
-    } else if (mode_ == kKeyCapture && event.kind == InputEvent::kKeyboard) {
+    } else if (mode_ == kKeyCapture && event.kind == InputEvent::kKeyboard &&
+               !(keys_ == Keys::NoModifiers && IsModifierKey(event.code))) {
         captured_ = {event.code, event.name};
         outcome.keyCaptured = true;
     }

@@ -45,8 +45,13 @@ class InputCapture {
     std::vector<MacroItem> StopRecording();
     const std::vector<MacroItem>& RecordedItems() const { return items_; }
 
+    // Which keys a key capture takes: the macro editor takes every key; the assignment dialog
+    // leaves out Shift, Ctrl, Alt, the Win keys and the Application key, which it offers as
+    // check boxes.
+    enum class Keys { All, NoModifiers };
+
     // Clears the captured key and starts capturing.
-    void BeginKeyCapture();
+    void BeginKeyCapture(Keys keys = Keys::All);
     // Stops capturing; the last key pressed or released meanwhile (code 0, no name: none).
     CapturedKey EndKeyCapture();
     const CapturedKey& CapturedKeyNow() const { return captured_; }
@@ -68,6 +73,7 @@ class InputCapture {
     MacroRecorder recorder_;
     std::vector<MacroItem> items_;
     CapturedKey captured_;
+    Keys keys_ = Keys::All;
 };
 
 }  // namespace quillon

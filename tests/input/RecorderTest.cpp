@@ -228,5 +228,25 @@ TEST(InputCapture, RecordingAppendsToTheListItWasGivenAndHandsItBack) {
     EXPECT_EQ(items.back().delay_time, 101);
 }
 
+TEST(InputCapture, TheAssignmentDialogsCaptureLeavesTheModifierKeysOut) {
+    InputCapture capture(nullptr, [](std::uintptr_t) {});
+    capture.BeginKeyCapture(InputCapture::Keys::NoModifiers);
+    RawInput leftShift = Key(0x10, false, "Shift");
+    leftShift.makeCode = 0x2A;
+    for (const RawInput& raw : {leftShift, Key(0x11, false, "Ctrl"), Key(0x12, false, "Alt"),
+                                Key(0x5B, false, "Win"), Key(0x5D, false, "Menu")}) {
+        EXPECT_FALSE(capture.OnRawInput(capture.Buffer().Put(raw), {}).keyCaptured)
+            << raw.virtualKey;
+    }
+    EXPECT_EQ(capture.CapturedKeyNow().code, 0) << "Shift alone leaves the key as it was";
+    EXPECT_TRUE(capture.OnRawInput(capture.Buffer().Put(Key(0x70, false, "F1")), {}).keyCaptured);
+    EXPECT_EQ(capture.EndKeyCapture().name, "F1");
+
+    capture.BeginKeyCapture();
+    EXPECT_TRUE(capture.OnRawInput(capture.Buffer().Put(leftShift), {}).keyCaptured)
+        << "the macro editor takes every key";
+    EXPECT_EQ(capture.EndKeyCapture().name, "LShift");
+}
+
 }  // namespace
 }  // namespace quillon
