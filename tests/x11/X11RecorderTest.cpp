@@ -115,10 +115,13 @@ TEST_F(X11RecorderTest, MeasuredPausesFollowTheTimeBetweenEvents) {
     const ListItem first = rig->page->itemList->GetItem(1);
     const ListItem second = rig->page->itemList->GetItem(3);
     EXPECT_EQ(first.type, kItemPause);
-    EXPECT_NEAR(first.value, 120, 15);
+    // The server stamps an event when it takes it: never early, a little late on a busy machine.
+    EXPECT_GE(first.value, 119);
+    EXPECT_LE(first.value, 145);
     EXPECT_EQ(texts[2], "↑  A");
     EXPECT_EQ(second.type, kItemPause);
-    EXPECT_NEAR(second.value, 300, 15);
+    EXPECT_GE(second.value, 299);
+    EXPECT_LE(second.value, 325);
     EXPECT_EQ(texts[4], "↓  B");
     EXPECT_EQ(texts.back(), "↑  B");
 }
