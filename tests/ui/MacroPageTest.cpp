@@ -101,6 +101,12 @@ TEST(MacroPage, TheKeyEditorCapturesAKeyForBothItemsOfItsPair) {
     EXPECT_TRUE(rig.page->editor.valueField->IsShown());
     EXPECT_FALSE(rig.page->editor.buttonBox->IsShown());
 
+    // Choosing the kind again starts its editor afresh.
+    rig.page->editor.valueField->SetTitle("x");
+    rig.host.Click(kKindBox, 0);
+    EXPECT_EQ(rig.page->editor.valueField->GetTitle(), "");
+    EXPECT_EQ(rig.page->editor.valueField->GetHint(), GetText(385));
+
     rig.host.Send(kValueField, kEventFocusIn);
     EXPECT_EQ(rig.page->editor.valueField->GetTitle(), "") << "the field empties for the key";
     rig.Key(QEvent::KeyPress, kKeycodeRightCtrl, kKeysymRightCtrl);
@@ -181,9 +187,11 @@ TEST(MacroPage, FieldsAreLimitedWhenLeftAndTheCorrectedNumberIsStored) {
     EXPECT_EQ(header.play_type, 1);
     EXPECT_EQ(header.play_times, 1);
 
-    // An item's pause: 0 becomes 1.
+    // An item's pause: 0 becomes 1; choosing the kind again starts from 10.
     test::Click(*rig.page->itemList, 60, 16);
     EXPECT_EQ(rig.page->editor.valueField->GetTitle(), "40");
+    rig.host.Click(kKindBox, 0);
+    EXPECT_EQ(rig.page->editor.valueField->GetTitle(), "10");
     rig.page->editor.valueField->SetTitle("0");
     rig.host.Send(kValueField, kEventEditDone);
     EXPECT_EQ(rig.page->editor.valueField->GetTitle(), "1");

@@ -4,6 +4,7 @@
 #include "platform/x11/X11EventThread.h"
 #include "platform/x11/X11InputSource.h"
 #include "ui/MacroPageRig.h"
+#include "ui/pages/DesktopInputSource.h"
 #include "ui/toolkit/CIconButton.h"
 #include "x11/XTestInput.h"
 
@@ -208,6 +209,12 @@ TEST_F(X11RecorderTest, TheTwoHundredthItemEndsTheRecordingBeforeItsEvent) {
     EXPECT_EQ(stored[198].desc, "↓  A");
     EXPECT_EQ(stored[199].type, kItemPause) << "the pause filled the list; its release is dropped";
     EXPECT_TRUE(rig->host.tabsEnabled);
+}
+
+TEST_F(X11RecorderTest, TheDesktopSourceOfAnXSessionSeesEveryProgram) {
+    EXPECT_TRUE(MakeDesktopInputSource()->SeesOtherPrograms());
+    Build(0);
+    EXPECT_TRUE(rig->host.messageLine.empty()) << "nothing to tell on X11";
 }
 
 }  // namespace
