@@ -26,7 +26,6 @@ class X11EventThread {
     // when there is no X server or it lacks XInput 2.
     bool Start(std::initializer_list<int> rawTypes, Handler handler);
     void Stop();
-    bool Running() const { return display_ != nullptr; }
 
   private:
     void Run();

@@ -20,9 +20,6 @@ struct PageGrid {
         return top + static_cast<int>(std::lround(static_cast<float>(y) * scale));
     }
     MRect At(int l, int t, int r, int b) const { return {X(l), Y(t), X(r), Y(b)}; }
-    int Font(int pixels) const {
-        return static_cast<int>(std::lround(static_cast<float>(pixels) * scale));
-    }
 };
 
 }  // namespace quillon
