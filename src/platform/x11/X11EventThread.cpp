@@ -42,7 +42,8 @@ bool X11EventThread::Start(std::initializer_list<int> rawTypes, Handler handler)
     }
     std::vector<unsigned char> mask(XIMaskLen(XI_LASTEVENT), 0);
     for (int type : rawTypes) {
-        XISetMask(mask.data(), type);
+        // XISetMask, without its int arithmetic on a byte.
+        mask[static_cast<size_t>(type >> 3)] |= static_cast<unsigned char>(1u << (type & 7));
     }
     XIEventMask selection;
     selection.deviceid = XIAllMasterDevices;
