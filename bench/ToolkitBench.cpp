@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -21,22 +20,10 @@
 #include "ui/toolkit/MTabCtrl.h"
 #include "ui/toolkit/MTabLayout.h"
 
+#include "QtBenchApp.h"
+
 namespace quillon {
 namespace {
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "toolkit_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        setenv("QUILLON_RESOURCE_DIR", QUILLON_BIN_DIR, 0);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 // The kinds of the main window's controls, as many as its frame and four pages create, each with
 // the text id it shows (0: none).
@@ -120,7 +107,7 @@ int ControlCount(MainWindowLike& window) {
 }
 
 void BM_CreateMainWindowControls(benchmark::State& state) {
-    App();
+    QtBenchApp();
     int controls = 0;
     for (auto _ : state) {
         MainWindowLike window;
@@ -138,7 +125,7 @@ void BM_CreateMainWindowControls(benchmark::State& state) {
 BENCHMARK(BM_CreateMainWindowControls)->Unit(benchmark::kMillisecond);
 
 void BM_ApplyTextsToAllControls(benchmark::State& state) {
-    App();
+    QtBenchApp();
     MainWindowLike window;
     window.Create(nullptr, "bench", kWsPopup, 0, {0, 0, 1121, 780});
     window.ShowWindow(kSwShow);
@@ -158,7 +145,7 @@ BENCHMARK(BM_ApplyTextsToAllControls)->Unit(benchmark::kMillisecond);
 
 // Drawing every control once, as the first frame after start-up does.
 void BM_PaintMainWindow(benchmark::State& state) {
-    App();
+    QtBenchApp();
     MainWindowLike window;
     window.Create(nullptr, "bench", kWsPopup, 0, {0, 0, 1121, 780});
     window.ApplyTexts();

@@ -22,6 +22,7 @@ void TypeText(TextTyper& typer, std::string_view text) {
         first = false;
         typer.TypeCharacter(character);
     }
+    typer.Finish();
 }
 
 void TypeEmoji(TextTyper& typer, int number) {

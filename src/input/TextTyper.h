@@ -11,6 +11,8 @@ class TextTyper {
     virtual ~TextTyper() = default;
     // Presses and releases one Unicode character.
     virtual void TypeCharacter(char32_t character) = 0;
+    // The text is complete: a typer that borrowed keys for its characters gives them back.
+    virtual void Finish() {}
 };
 
 // Types the UTF-8 `text` one character at a time, carriage returns left out, with

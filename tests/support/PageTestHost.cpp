@@ -12,6 +12,15 @@ class PageTestHost::Window : public MDialog {
     int OnMessage(int controlId, int event, std::intptr_t param) override {
         return host_.router_.Dispatch(controlId, event, param);
     }
+    // Posted messages (the popup menus' choices) go to the page first, as in the main window.
+    std::intptr_t OnWindowMessage(std::uint32_t message, std::uintptr_t wParam,
+                                  std::intptr_t lParam) override {
+        std::intptr_t result = 0;
+        if (host_.page_ && host_.page_->OnWindowMessage(message, wParam, lParam, result)) {
+            return result;
+        }
+        return MDialog::OnWindowMessage(message, wParam, lParam);
+    }
     void UISize(int, int, int right, int bottom) override {
         host_.uiScale = static_cast<float>(bottom) / 780.0f;
         if (host_.area_ != nullptr) {
@@ -92,7 +101,13 @@ int PageTestHost::ShowMessageText(int titleId, const std::string& text, int styl
 }
 
 void PageTestHost::PostMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-    posted.push_back({message, wParam, lParam});
+    {
+        std::lock_guard lock(postedMutex);
+        posted.push_back({message, wParam, lParam});
+    }
+    if (deliverPosted) {
+        window_->PostMessage(message, wParam, lParam);
+    }
 }
 
 Page* PageTestHost::FindPage(PageKind kind) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -96,7 +97,11 @@ class PageTestHost : public PageHost {
     std::vector<TextBox> textBoxes;
     std::vector<DeviceTask> tasks;
     std::vector<DeviceTask> waitTasks;
+    // Posted messages, in order (written under postedMutex: PostMessage works from any thread).
     std::vector<Message> posted;
+    std::mutex postedMutex;
+    // Also queue posted messages for the window's loop, which hands them to the page.
+    bool deliverPosted = false;
 
   private:
     class Window;
