@@ -160,7 +160,7 @@ BENCHMARK(BM_PaintMainWindow)->Unit(benchmark::kMillisecond);
 // What a device worker's refresh does to the exclusive groups: check one DPI stage and one report
 // rate, each under its dialog's group lock, from a thread other than the GUI thread.
 void BM_WorkerChecksGroupMembers(benchmark::State& state) {
-    App();
+    QtBenchApp();
     MainWindowLike window;
     window.Create(nullptr, "bench", kWsPopup, 0, {0, 0, 1121, 780});
     window.ShowWindow(kSwShow);

@@ -387,7 +387,7 @@ TEST(MacroPage, MacroFilesGoOutAndComeBackAndARefusedFileSaysWhy) {
 
     rig.chooser->importFile.clear();
     rig.host.Click(kImport);
-    EXPECT_EQ(rig.host.boxes.size(), 1u) << "a cancelled dialog does nothing";
+    EXPECT_EQ(rig.host.textBoxes.size(), 1u) << "a cancelled dialog does nothing";
 }
 
 TEST(MacroPage, PopupMenusPostTheChoiceThatThePageCarriesOut) {
