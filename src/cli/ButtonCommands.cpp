@@ -84,9 +84,8 @@ int SetButton(CliContext& context, const std::string& keyWord, const std::string
         record.macro_desc = DescribeAssignment(record, function.callerText, EnglishLanguage());
     }
     // A record without values removes the row: the button is back at its default.
-    if (store.SaveKeyAssignment(record) == 0 && !function.restoreDefault) {
-        return context.Fail(kExitFailure,
-                            "could not store the button in '" + session.DatabasePath() + "'");
+    if (store.SaveKeyAssignment(record) == 0 && store.LastFailure() != kSqlOk) {
+        return WriteFailed(context, store);
     }
     const KeyAssignment stored = ButtonOf(store, profile, keyCode);
     if (context.options.json) {

@@ -167,7 +167,9 @@ int RunReset(CliContext& context, const CommandArgs& args) {
                  "database (profiles, buttons and macros)?")) {
         return context.Fail(kExitFailure, "not confirmed; nothing was changed (--yes confirms)");
     }
-    session.Store().ClearAll();
+    if (!session.Store().ClearAll()) {
+        return WriteFailed(context, session.Store());
+    }
     session.Host().SetLoaded(false);
     session.Run(DeviceTask::FactoryReset);
     if (int status = session.CheckAnswered("the database was reset; run reset again for the mouse");
@@ -193,8 +195,13 @@ int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
         return status;
     }
     const int profile = session.Profile();
-    session.Store().DeleteKeyAssignments(profile);
-    session.Store().ResetProfileValues(profile, session.Devices().Status().mode);
+    SettingsStore& store = session.Store();
+    if (!store.InOneTransaction([&] {
+            store.DeleteKeyAssignments(profile);
+            store.ResetProfileValues(profile, session.Devices().Status().mode);
+        })) {
+        return WriteFailed(context, store);
+    }
     const bool sent = session.HasMouse();
     if (sent) {
         session.Run(DeviceTask::RestoreDefaults);

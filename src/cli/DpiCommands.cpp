@@ -99,8 +99,10 @@ int SetStageDpi(CliContext& context, const CommandArgs& args) {
         return status;
     }
     int dpi = RoundEnteredDpi(entered);
-    ProfileValues(session.Store(), session.Profile())
-        .Set(ProfileValues::DpiValueKey(stage - 1), dpi);
+    if (!ProfileValues(session.Store(), session.Profile())
+             .Set(ProfileValues::DpiValueKey(stage - 1), dpi)) {
+        return WriteFailed(context, session.Store());
+    }
     return StoredThenSent(context, session,
                           "Stage " + std::to_string(stage) + " of profile " +
                               std::to_string(session.Profile()) + " is " + std::to_string(dpi) +
@@ -117,7 +119,9 @@ int SelectStage(CliContext& context, const CommandArgs& args) {
     if (int status = session.Open(); status != kExitOk) {
         return status;
     }
-    ProfileValues(session.Store(), session.Profile()).Set("dpi_index", stage - 1);
+    if (!ProfileValues(session.Store(), session.Profile()).Set("dpi_index", stage - 1)) {
+        return WriteFailed(context, session.Store());
+    }
     return StoredThenSent(context, session,
                           "Stage " + std::to_string(stage) + " is the current stage of profile " +
                               std::to_string(session.Profile()),
@@ -149,7 +153,9 @@ int RunRate(CliContext& context, const CommandArgs& args) {
     if (int status = session.Open(); status != kExitOk) {
         return status;
     }
-    ProfileValues(session.Store(), session.Profile()).Set("report_rate", code);
+    if (!ProfileValues(session.Store(), session.Profile()).Set("report_rate", code)) {
+        return WriteFailed(context, session.Store());
+    }
     return StoredThenSent(context, session,
                           "The report rate of profile " + std::to_string(session.Profile()) +
                               " is " + std::to_string(hz) + " Hz",

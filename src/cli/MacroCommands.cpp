@@ -125,9 +125,8 @@ int Create(CliContext& context, SettingsStore& store, int source) {
     MacroEditor editor(store, notices, EnglishLanguage());
     const int id = source > 0 ? editor.CopyMacro(source) : editor.NewMacro();
     if (id <= 0) {
-        return context.Fail(kExitFailure, notices.line.empty()
-                                              ? "the settings database did not take the macro"
-                                              : notices.line);
+        return notices.line.empty() ? WriteFailed(context, store)
+                                    : context.Fail(kExitFailure, notices.line);
     }
     store.GetMacro(id, header);
     PrintMacroId(context, source > 0 ? "copied to" : "created", id, header.name);
@@ -143,7 +142,7 @@ int Rename(CliContext& context, StoreSession& session, int id, const std::string
     MacroEditor editor(session.Store(), notices, EnglishLanguage());
     const std::string now = editor.RenameMacro(id, name, session.ActiveProfile());
     if (now != name) {
-        return context.Fail(kExitFailure, "could not rename macro " + std::to_string(id));
+        return WriteFailed(context, session.Store());
     }
     PrintMacroId(context, "renamed", id, now);
     return kExitOk;
@@ -156,7 +155,7 @@ int Delete(CliContext& context, SettingsStore& store, int id) {
     }
     NoticeLine notices;
     if (!MacroEditor(store, notices, EnglishLanguage()).DeleteMacro(id)) {
-        return context.Fail(kExitFailure, "could not delete macro " + std::to_string(id));
+        return WriteFailed(context, store);
     }
     PrintMacroId(context, "deleted", id, macro.name);
     return kExitOk;

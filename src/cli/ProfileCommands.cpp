@@ -49,8 +49,7 @@ int UseProfile(CliContext& context, StoreSession& session, const std::string& wo
         return context.Fail(kExitFailure, "there is no profile " + word + " (see 'profile list')");
     }
     if (!session.Store().SetActiveProfile(id)) {
-        return context.Fail(
-            kExitFailure, "could not store the active profile in '" + session.DatabasePath() + "'");
+        return WriteFailed(context, session.Store());
     }
     if (context.options.json) {
         context.out << Json::MakeObject().Set("active", id).Dump() << "\n";

@@ -29,6 +29,12 @@ StoreSession::StoreSession(CliContext& context) : store_(SettingsStore::Instance
         return;
     }
     active_ = store_.EnsureDefaultProfiles();
+    if (store_.LastFailure() != kSqlOk) {
+        context.Fail(kExitFailure, "settings database '" + path_ + "' cannot be prepared: " +
+                                       SettingsStore::DescribeFailure(store_.LastFailure()));
+        store_.Close();
+        return;
+    }
     profile_ = context.options.profile != 0 ? context.options.profile : active_;
     ok_ = true;
 }
@@ -43,6 +49,19 @@ bool HaveProfile(CliContext& context, const StoreSession& session) {
     }
     context.Fail(kExitFailure, "no profile is active; choose one with 'profile use N'");
     return false;
+}
+
+int WriteFailed(CliContext& context, const SettingsStore& store) {
+    return context.Fail(kExitFailure, "settings database '" + store.DatabasePath() +
+                                          "' cannot be written: " +
+                                          SettingsStore::DescribeFailure(store.LastFailure()) +
+                                          "; nothing was changed");
+}
+
+int ReadFailed(CliContext& context, const SettingsStore& store) {
+    return context.Fail(kExitFailure, "settings database '" + store.DatabasePath() +
+                                          "' cannot be read: " +
+                                          SettingsStore::DescribeFailure(store.LastFailure()));
 }
 
 }  // namespace quillon::cli

@@ -7,7 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <thread>
+#include <utility>
 
 extern char** environ;
 
@@ -15,7 +17,7 @@ namespace quillon::test {
 
 using Clock = std::chrono::steady_clock;
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv) {
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool withErrors) {
     int ends[2];
     if (argv.empty() || ::pipe2(ends, O_CLOEXEC) != 0) {
         return;
@@ -23,6 +25,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+    if (withErrors) {
+        posix_spawn_file_actions_adddup2(&actions, ends[1], STDERR_FILENO);
+    }
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -68,6 +73,19 @@ std::optional<std::string> ChildProcess::ReadLine(std::chrono::milliseconds pati
             return std::nullopt;
         }
         buffered_.append(chunk, static_cast<size_t>(count));
+    }
+}
+
+std::string ChildProcess::ReadAll(std::chrono::milliseconds patience) {
+    const Clock::time_point deadline = Clock::now() + patience;
+    std::string text;
+    for (;;) {
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        std::optional<std::string> line = ReadLine(std::max(left, std::chrono::milliseconds(0)));
+        if (!line) {
+            return text + std::exchange(buffered_, {});
+        }
+        text += *line + "\n";
     }
 }
 

@@ -13,8 +13,10 @@ namespace quillon::test {
 // on destruction if it still runs, so a failing test never leaves it behind.
 class ChildProcess {
   public:
-    // argv[0] is the program's path. started() is false when it could not be run.
-    explicit ChildProcess(const std::vector<std::string>& argv);
+    // argv[0] is the program's path. started() is false when it could not be run. With
+    // `withErrors` the program's standard error goes to the same pipe, so ReadLine() also sees
+    // the reasons it gives.
+    explicit ChildProcess(const std::vector<std::string>& argv, bool withErrors = false);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -31,6 +33,9 @@ class ChildProcess {
 
     // Ends the program at once (SIGKILL), as a crash would, and reaps it.
     void Kill();
+
+    // Everything the program still prints until it closes its output or the time is up.
+    std::string ReadAll(std::chrono::milliseconds patience);
 
   private:
     pid_t pid_ = -1;
