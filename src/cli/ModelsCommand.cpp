@@ -1,3 +1,4 @@
+#include "cli/CatalogueLoad.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "device/DeviceCatalogue.h"
@@ -72,12 +73,9 @@ int RunModels(CliContext& context, const CommandArgs& args) {
     if (!args.empty()) {
         return context.Fail(kExitUsage, "models takes no arguments");
     }
-    const std::string path =
-        context.options.configFile.empty() ? DefaultCataloguePath() : context.options.configFile;
     DeviceCatalogue catalogue;
-    if (!catalogue.Load(path)) {
-        context.err << "quillonctl: warning: cannot read the device catalogue " << path
-                    << " (missing or not well-formed); no model is supported\n";
+    if (!LoadCatalogue(context, catalogue, "no model is supported")) {
+        return kExitFailure;
     }
     if (context.options.json) {
         PrintJson(context.out, catalogue);

@@ -6,14 +6,25 @@
 namespace quillon::cli {
 
 StoreSession::StoreSession(CliContext& context) : store_(SettingsStore::Instance()) {
-    std::string cataloguePath =
+    const std::string cataloguePath =
         context.options.configFile.empty() ? DefaultCataloguePath() : context.options.configFile;
     DeviceCatalogue catalogue;
     if (!catalogue.Load(cataloguePath)) {
-        context.Fail(kExitFailure, "cannot read the device catalogue '" + cataloguePath + "'");
+        context.Fail(kExitFailure, "cannot read the device catalogue: " + catalogue.LoadError());
         return;
     }
-    std::string key = catalogue.DatabaseKey(DeviceCatalogue::kServedDeviceType);
+    const std::string key = catalogue.DatabaseKey(DeviceCatalogue::kServedDeviceType);
+    // Without a model of the served family there is no database of its own to open.
+    if (!SettingsStore::IsUsableModelKey(key)) {
+        context.Fail(kExitFailure,
+                     "the device catalogue '" + cataloguePath + "' names no supported model (" +
+                         (key.empty() ? std::string("no model of device type ") +
+                                            std::to_string(DeviceCatalogue::kServedDeviceType) +
+                                            " with a device_attr"
+                                      : std::string("its device_attr holds control characters")) +
+                         ")");
+        return;
+    }
     bool opened = store_.OpenSettingsDatabase(DataFolder(), key);
     path_ = store_.DatabasePath();
     if (!opened) {

@@ -202,6 +202,8 @@ std::string DescribeProblem(DatabaseFileState state) {
             return "cannot be read";
         case DatabaseFileState::Unwritable:
             return "cannot be created or written";
+        case DatabaseFileState::NoModel:
+            return "belongs to no model the catalogue supports";
         case DatabaseFileState::ReadOnly:
             return "cannot be written: read-only";
         case DatabaseFileState::Busy:

@@ -16,6 +16,7 @@ enum class DatabaseFileState {
     Unwritable,   // cannot be created, or its tables cannot be written
     ReadOnly,     // the file or its folder may not be written
     Busy,         // another program kept it locked past the busy time-out
+    NoModel,      // the catalogue names no model whose database could be opened
 };
 
 // Looks at the file through a read-only connection, so a file that turns out not to be ours is

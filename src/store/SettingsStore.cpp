@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -66,7 +67,18 @@ bool SettingsStore::OpenSettingsDatabase(const std::string& dataFolder, std::str
     // Closed even when the last open failed: a connection left open by a failed creation must
     // not stand in for the new model's file.
     Close();
+    if (!IsUsableModelKey(modelKey)) {
+        path_.clear();
+        problem_ = DatabaseFileState::NoModel;
+        return false;
+    }
     return OpenForDevice(dataFolder, modelKey);
+}
+
+bool SettingsStore::IsUsableModelKey(std::string_view modelKey) {
+    return !modelKey.empty() && std::none_of(modelKey.begin(), modelKey.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
 }
 
 bool SettingsStore::OpenExisting() {

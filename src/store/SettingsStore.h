@@ -42,8 +42,11 @@ class SettingsStore {
     // true. An existing file is first checked read-only: a file that is not one of ours is
     // refused and never written; LastProblem() then says why.
     bool OpenForDevice(const std::string& dataFolder, std::string_view modelKey);
-    // What the catalogue's load step calls: closes whatever is open, then OpenForDevice.
+    // What the catalogue's load step calls: closes whatever is open, then OpenForDevice. A key
+    // that IsUsableModelKey() refuses opens nothing (LastProblem() is NoModel).
     bool OpenSettingsDatabase(const std::string& dataFolder, std::string_view modelKey);
+    // A catalogue's device_attr that names a database: not empty, no control characters.
+    static bool IsUsableModelKey(std::string_view modelKey);
     // Creates the file at DatabasePath() with the schema; true when every statement succeeded.
     bool CreateDatabase();
     // Factory reset: OpenForDevice, then ClearAll.

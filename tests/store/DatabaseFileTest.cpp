@@ -89,9 +89,13 @@ TEST(DatabaseFileTest, ModelKeyCannotLeadOutOfTheDatabaseFolder) {
     ASSERT_TRUE(store.OpenForDevice(dir.path(), "../../evil"));
     EXPECT_EQ(store.DatabasePath(), dir.file("db/.._.._evil_data_rdn.db"));
     EXPECT_TRUE(fs::exists(dir.file("db/.._.._evil_data_rdn.db")));
-    // An empty key (no catalogue model) still names a file in db/.
-    EXPECT_TRUE(store.OpenSettingsDatabase(dir.path(), ""));
-    EXPECT_TRUE(fs::exists(dir.file("db/_data_rdn.db")));
+    // An empty key (no catalogue model) or one with control characters opens nothing at all.
+    for (std::string key : {"", "Q1\n", "Q\x1b[2J"}) {
+        EXPECT_FALSE(store.OpenSettingsDatabase(dir.path(), key));
+        EXPECT_FALSE(store.IsOpened());
+        EXPECT_EQ(store.LastProblem(), DatabaseFileState::NoModel);
+    }
+    EXPECT_EQ(FolderListing(dir.file("db")), std::vector<std::string>{".._.._evil_data_rdn.db"});
 }
 
 struct BadFile {
