@@ -225,6 +225,36 @@ TEST(DatabaseFileTest, AnEmptyOrHalfCreatedFileIsCompleted) {
     }
 }
 
+// A file that lost its profile rows (the table dropped or emptied by hand or by another tool)
+// gets the five profiles back with the value rows it still holds, not a second copy of them.
+TEST(DatabaseFileTest, LostProfileRowsComeBackWithoutASecondCopyOfTheValues) {
+    for (const char* loss : {"DROP TABLE t_profile_data", "DELETE FROM t_profile_data"}) {
+        SCOPED_TRACE(loss);
+        TempDir dir;
+        const std::string path = dir.file("db/Q1_data_rdn.db");
+        {
+            SettingsStore store;
+            ASSERT_TRUE(store.OpenForDevice(dir.path(), "Q1"));
+            ASSERT_EQ(store.EnsureDefaultProfiles(), 1);
+            ASSERT_TRUE(store.SetValue(3, "dpi_index", "4"));
+        }
+        QuerySql(path, loss);
+        QuerySql(path, "DELETE FROM t_configdata WHERE profile = 5 AND key = 'sleep_light'");
+        SettingsStore store;
+        ASSERT_TRUE(store.OpenForDevice(dir.path(), "Q1"));
+        EXPECT_EQ(store.EnsureDefaultProfiles(), 1);
+        EXPECT_EQ(QueryColumn(path, "SELECT profile || name FROM t_profile_data"),
+                  (std::vector<std::string>{"1800", "2801", "3811", "4821", "5831"}));
+        EXPECT_EQ(QueryColumn(path, "SELECT count(*) FROM t_configdata"),
+                  std::vector<std::string>{"135"});
+        std::string value;
+        EXPECT_TRUE(store.GetValue(3, "dpi_index", value));
+        EXPECT_EQ(value, "4") << "the values the file kept are the profile's again";
+        EXPECT_TRUE(store.GetValue(5, "sleep_light", value)) << "a missing key is added";
+        EXPECT_EQ(value, "10");
+    }
+}
+
 TEST(DatabaseFileTest, AFileLeftWithItsLogByACrashKeepsEveryCommittedChange) {
     TempDir running;
     TempDir crashed;
