@@ -92,7 +92,7 @@ int RunApply(CliContext& context, const CommandArgs& args) {
     session.Run(DeviceTask::ApplyToDevice);
     if (const std::string& problem = session.Commands().MacroProblem(); !problem.empty()) {
         return context.Fail(kExitFailure, "the macros were not sent: " + problem +
-                                              "; the buttons and settings were");
+                                              "; the buttons and settings were sent");
     }
     if (int status = session.CheckAnswered("its settings may be incomplete; apply again");
         status != kExitOk) {
