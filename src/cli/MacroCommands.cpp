@@ -5,6 +5,7 @@
 #include "cli/EnglishTexts.h"
 #include "cli/Json.h"
 #include "cli/StoreSession.h"
+#include "cli/TerminalText.h"
 #include "input/LocalizeName.h"
 #include "input/MacroEditor.h"
 #include "platform/NumberText.h"
@@ -47,7 +48,7 @@ void PrintMacroId(CliContext& context, const char* what, int id, const std::stri
     if (context.options.json) {
         context.out << Json::MakeObject().Set("id", id).Set("name", name).Dump() << "\n";
     } else {
-        context.out << what << " macro " << id << " \"" << name << "\"\n";
+        context.out << what << " macro " << id << " \"" << Shown(name) << "\"\n";
     }
 }
 
@@ -64,8 +65,8 @@ int List(CliContext& context, SettingsStore& store) {
                       .Set("id", macro.macro_id)
                       .Set("name", macro.name)
                       .Set("items", count));
-        text << std::left << std::setw(6) << macro.macro_id << std::setw(6) << count << macro.name
-             << "\n";
+        text << std::left << std::setw(6) << macro.macro_id << std::setw(6) << count
+             << Shown(macro.name) << "\n";
     }
     context.out << (context.options.json
                         ? Json::MakeObject().Set("macros", std::move(list)).Dump() + "\n"
@@ -101,7 +102,7 @@ int Show(CliContext& context, SettingsStore& store, int id) {
                     << "\n";
         return kExitOk;
     }
-    context.out << "macro " << macro.macro_id << " \"" << macro.name << "\"\n"
+    context.out << "macro " << macro.macro_id << " \"" << Shown(macro.name) << "\"\n"
                 << "play_type " << macro.play_type << ", play_times " << macro.play_times
                 << ", delay_type " << macro.delay_type << ", delay_time " << macro.delay_time
                 << "\n"
@@ -109,7 +110,7 @@ int Show(CliContext& context, SettingsStore& store, int id) {
     for (const MacroItem& item : items) {
         std::ostringstream line;
         line << std::left << std::setw(6) << item.type << std::setw(8) << item.value
-             << std::setw(12) << item.delay_time << item.desc;
+             << std::setw(12) << item.delay_time << Shown(item.desc);
         context.out << line.str() << "\n";
     }
     return kExitOk;

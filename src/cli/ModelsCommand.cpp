@@ -1,6 +1,7 @@
 #include "cli/CatalogueLoad.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cli/TerminalText.h"
 #include "device/DeviceCatalogue.h"
 #include "platform/NumberText.h"
 
@@ -50,21 +51,22 @@ void PrintJson(std::ostream& out, const DeviceCatalogue& catalogue) {
 void PrintText(std::ostream& out, const DeviceCatalogue& catalogue) {
     out << "Models:\n";
     for (const auto& m : catalogue.Models()) {
-        out << "  " << m.name << "  (type " << m.deviceType << ", key " << m.deviceAttr << ")\n";
+        out << "  " << Shown(m.name) << "  (type " << m.deviceType << ", key "
+            << Shown(m.deviceAttr) << ")\n";
     }
     out << "Connection modes:\n";
     for (const auto& m : catalogue.Modes()) {
-        out << "  " << m.name << "  mode " << m.mode << "  " << Hex4(m.vid) << ":" << Hex4(m.pid)
-            << "  " << m.desc << "  [" << m.hidInterface << "]  (type " << m.deviceType << ", key "
-            << m.deviceAttr << ")\n";
+        out << "  " << Shown(m.name) << "  mode " << m.mode << "  " << Hex4(m.vid) << ":"
+            << Hex4(m.pid) << "  " << Shown(m.desc) << "  [" << Shown(m.hidInterface) << "]  (type "
+            << m.deviceType << ", key " << Shown(m.deviceAttr) << ")\n";
     }
     const SoftwareInfo& sw = catalogue.Software();
     out << "Software:\n"
-        << "  version    " << sw.version << "\n"
-        << "  website    " << sw.website << "\n"
-        << "  store      " << sw.store << "\n"
-        << "  upgrade    " << sw.upgrade << "\n"
-        << "  copyright  " << sw.copyright << "\n";
+        << "  version    " << Shown(sw.version) << "\n"
+        << "  website    " << Shown(sw.website) << "\n"
+        << "  store      " << Shown(sw.store) << "\n"
+        << "  upgrade    " << Shown(sw.upgrade) << "\n"
+        << "  copyright  " << Shown(sw.copyright) << "\n";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "cli/StoreSession.h"
+#include "cli/TerminalText.h"
 #include "platform/NumberText.h"
 
 namespace quillon::cli {
@@ -27,8 +28,8 @@ int ListProfiles(CliContext& context, StoreSession& session) {
     context.out << "id  name        status\n";
     for (const ProfileRecord& profile : profiles) {
         std::ostringstream line;
-        line << std::left << std::setw(3) << profile.profile << " " << std::setw(11) << profile.name
-             << " " << (profile.status == 1 ? "active" : "");
+        line << std::left << std::setw(3) << profile.profile << " " << std::setw(11)
+             << Shown(profile.name) << " " << (profile.status == 1 ? "active" : "");
         std::string text = line.str();
         text.erase(text.find_last_not_of(' ') + 1);
         context.out << text << "\n";

@@ -277,5 +277,35 @@ TEST_F(StoreFaultsTest, AFifoInPlaceOfAFileIsRefusedAtOnceWithTheReason) {
     }
 }
 
+TEST_F(StoreFaultsTest, OutputThatCannotBeWrittenEndsWithStatusOne) {
+    ChildProcess child(
+        {"/bin/sh", "-c",
+         std::string(QUILLONCTL) + " --data-dir '" + data.path() + "' profile list > /dev/full"},
+        true);
+    EXPECT_EQ(child.Wait(std::chrono::seconds(10)), 1);
+    EXPECT_NE(child.ReadAll(milliseconds(500)).find("cannot write the output: No space left"),
+              std::string::npos);
+}
+
+// Names from files and databases cannot fake a table row or send a terminal escape.
+TEST_F(StoreFaultsTest, ControlCharactersInStoredNamesAreShownEscaped) {
+    ASSERT_EQ(RunOnce(data.path(), {"macro", "new"}).status, 0);
+    ASSERT_EQ(RunOnce(data.path(), {"macro", "rename", "1", "a\x1b[2J\n2     0     fake"}).status,
+              0);
+    files.write("c.xml",
+                "<config><device><mouse name=\"Q&#10;1\" device_type=\"101\" device_attr=\"Q1\"/>"
+                "</device></config>");
+    const std::vector<ProcessResult> shown = RunAtOnce(
+        data.path(),
+        {{"macro", "list"}, {"macro", "show", "1"}, {"--config", files.file("c.xml"), "models"}});
+    for (const ProcessResult& result : shown) {
+        SCOPED_TRACE(result.output);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.output.find('\x1b'), std::string::npos);
+    }
+    EXPECT_NE(shown[0].output.find("a\\x1b[2J\\x0a2     0     fake\n"), std::string::npos);
+    EXPECT_NE(shown[2].output.find("  Q\\x0a1  (type 101, key Q1)"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace quillon::test
