@@ -202,6 +202,8 @@ std::string DescribeProblem(DatabaseFileState state) {
             return "cannot be read";
         case DatabaseFileState::Unwritable:
             return "cannot be created or written";
+        case DatabaseFileState::NotAFolder:
+            return "cannot be created: a file stands where its folder should be";
         case DatabaseFileState::NoModel:
             return "belongs to no model the catalogue supports";
         case DatabaseFileState::ReadOnly:

@@ -17,6 +17,7 @@ enum class DatabaseFileState {
     ReadOnly,     // the file or its folder may not be written
     Busy,         // another program kept it locked past the busy time-out
     NoModel,      // the catalogue names no model whose database could be opened
+    NotAFolder,   // a file stands where its folder, or a folder above, should be
 };
 
 // Looks at the file through a read-only connection, so a file that turns out not to be ours is

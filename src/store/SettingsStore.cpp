@@ -27,6 +27,25 @@ bool ReadOnlyPath(const std::string& path) {
            (errno == EACCES || errno == EROFS || errno == EPERM);
 }
 
+// Why a database folder could not be made: a file where it or a folder above it should be, a
+// folder above that may not be written, or anything else.
+DatabaseFileState FolderProblem(std::filesystem::path folder) {
+    std::error_code ec;
+    for (; !folder.empty(); folder = folder.parent_path()) {
+        if (std::filesystem::exists(folder, ec)) {
+            if (!std::filesystem::is_directory(folder, ec)) {
+                return DatabaseFileState::NotAFolder;
+            }
+            return ReadOnlyPath(folder.string()) ? DatabaseFileState::ReadOnly
+                                                 : DatabaseFileState::Unwritable;
+        }
+        if (folder == folder.parent_path()) {
+            break;
+        }
+    }
+    return DatabaseFileState::Unwritable;
+}
+
 }  // namespace
 
 SettingsStore& SettingsStore::Instance() {
@@ -55,8 +74,12 @@ bool SettingsStore::OpenForDevice(const std::string& dataFolder, std::string_vie
     if (std::filesystem::exists(path_, ec)) {
         result = connection_.IsOpen() || OpenExisting();
     } else {
-        CreateFolderPath(std::filesystem::path(path_).parent_path().string());
-        result = CreateDatabase();
+        const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+        if (CreateFolderPath(folder.string())) {
+            result = CreateDatabase();
+        } else {
+            problem_ = FolderProblem(folder);
+        }
     }
     opened_ = result;
     return result;

@@ -45,6 +45,18 @@ TEST(DatabaseFileTest, OpeningAMissingFileCreatesFolderFileAndSchema) {
               std::vector<std::string>{"9"});
 }
 
+TEST(DatabaseFileTest, AFolderThatCannotBeMadeIsNamedWithTheReason) {
+    TempDir dir;
+    dir.write("db", "a file where the folder should be");
+    dir.write("data", "a file above the folder");
+    for (const std::string& folder : {dir.path(), dir.file("data/inner")}) {
+        SettingsStore store;
+        EXPECT_FALSE(store.OpenForDevice(folder, "Q1"));
+        EXPECT_EQ(store.LastProblem(), DatabaseFileState::NotAFolder) << folder;
+        EXPECT_FALSE(store.IsOpened());
+    }
+}
+
 TEST(DatabaseFileTest, ReopeningKeepsWhatWasStored) {
     TempDir dir;
     {
