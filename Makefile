@@ -32,12 +32,12 @@ test-tsan:
 	$(MAKE) test BUILD=build-tsan BUILD_TYPE=Debug CTEST_ARGS="-LE qt" \
 	  CMAKE_FLAGS="-DQUILLON_SANITIZE=thread -DQUILLON_BUILD_BENCH=OFF"
 
-# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS.
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (per target).
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DQUILLON_BUILD_FUZZ=ON -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_BENCH=OFF >/dev/null
-	cmake --build build-fuzz -j $(JOBS)
+	cmake --build build-fuzz -j $(JOBS) --target quillon_fuzz_targets
 	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
 bench: build
