@@ -5,8 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "store/SettingsStore.h"
 
@@ -26,6 +28,14 @@ struct FuzzDatabase {
             __builtin_trap();
         }
     }
+
+    ~FuzzDatabase() {
+        store.Close();
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+    FuzzDatabase(const FuzzDatabase&) = delete;
+    FuzzDatabase& operator=(const FuzzDatabase&) = delete;
 
     const std::string& Write(const std::uint8_t* data, std::size_t size) const {
         std::ofstream(input, std::ios::binary | std::ios::trunc)

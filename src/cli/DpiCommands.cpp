@@ -99,9 +99,10 @@ int SetStageDpi(CliContext& context, const CommandArgs& args) {
         return status;
     }
     int dpi = RoundEnteredDpi(entered);
-    if (!ProfileValues(session.Store(), session.Profile())
-             .Set(ProfileValues::DpiValueKey(stage - 1), dpi)) {
-        return WriteFailed(context, session.Store());
+    if (int status = StoreValue(context, session.Store(), session.Profile(),
+                                ProfileValues::DpiValueKey(stage - 1), std::to_string(dpi));
+        status != kExitOk) {
+        return status;
     }
     return StoredThenSent(context, session,
                           "Stage " + std::to_string(stage) + " of profile " +
@@ -119,8 +120,10 @@ int SelectStage(CliContext& context, const CommandArgs& args) {
     if (int status = session.Open(); status != kExitOk) {
         return status;
     }
-    if (!ProfileValues(session.Store(), session.Profile()).Set("dpi_index", stage - 1)) {
-        return WriteFailed(context, session.Store());
+    if (int status = StoreValue(context, session.Store(), session.Profile(), "dpi_index",
+                                std::to_string(stage - 1));
+        status != kExitOk) {
+        return status;
     }
     return StoredThenSent(context, session,
                           "Stage " + std::to_string(stage) + " is the current stage of profile " +
@@ -153,8 +156,10 @@ int RunRate(CliContext& context, const CommandArgs& args) {
     if (int status = session.Open(); status != kExitOk) {
         return status;
     }
-    if (!ProfileValues(session.Store(), session.Profile()).Set("report_rate", code)) {
-        return WriteFailed(context, session.Store());
+    if (int status = StoreValue(context, session.Store(), session.Profile(), "report_rate",
+                                std::to_string(code));
+        status != kExitOk) {
+        return status;
     }
     return StoredThenSent(context, session,
                           "The report rate of profile " + std::to_string(session.Profile()) +

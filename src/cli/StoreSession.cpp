@@ -69,6 +69,20 @@ int WriteFailed(CliContext& context, const SettingsStore& store) {
                                           "; nothing was changed");
 }
 
+int StoreValue(CliContext& context, SettingsStore& store, int profile, const std::string& key,
+               const std::string& value) {
+    if (store.ReplaceValue(profile, key, value)) {
+        return kExitOk;
+    }
+    if (store.LastFailure() != kSqlOk) {
+        return WriteFailed(context, store);
+    }
+    // The store only updates rows that exist, so an unknown key would silently do nothing.
+    return context.Fail(kExitFailure,
+                        "unknown key '" + key + "': profile " + std::to_string(profile) +
+                            " has no such value, and set changes existing values only");
+}
+
 int ReadFailed(CliContext& context, const SettingsStore& store) {
     return context.Fail(kExitFailure, "settings database '" + store.DatabasePath() +
                                           "' cannot be read: " +

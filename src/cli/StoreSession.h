@@ -55,6 +55,11 @@ bool HaveProfile(CliContext& context, const StoreSession& session);
 // Print why the store's last operation failed, as one line naming the file ("settings database
 // '…' cannot be written: read-only"), and return kExitFailure.
 int WriteFailed(CliContext& context, const SettingsStore& store);
+
+// Stores a value the profile already has; kExitOk, or after printing why (the database refused,
+// or the profile has no such value) kExitFailure.
+int StoreValue(CliContext& context, SettingsStore& store, int profile, const std::string& key,
+               const std::string& value);
 int ReadFailed(CliContext& context, const SettingsStore& store);
 
 }  // namespace quillon::cli

@@ -59,18 +59,8 @@ int RunSet(CliContext& context, const CommandArgs& args) {
         return kExitFailure;
     }
     int profile = session.Profile();
-    std::string old;
-    // The store only updates rows that exist, so an unknown key would silently do nothing.
-    if (!session.Store().GetValue(profile, key, old)) {
-        if (session.Store().LastFailure() != kSqlOk) {
-            return ReadFailed(context, session.Store());
-        }
-        return context.Fail(kExitFailure,
-                            "unknown key '" + key + "': profile " + std::to_string(profile) +
-                                " has no such value, and set changes existing values only");
-    }
-    if (!session.Store().SetValue(profile, key, value)) {
-        return WriteFailed(context, session.Store());
+    if (int status = StoreValue(context, session.Store(), profile, key, value); status != kExitOk) {
+        return status;
     }
     if (context.options.json) {
         PrintValue(context, profile, key, value);

@@ -28,4 +28,9 @@ bool SettingsStore::SetValue(int profile, std::string_view key, std::string_view
     return Stepped(statement.Step());
 }
 
+bool SettingsStore::ReplaceValue(int profile, std::string_view key, std::string_view value) {
+    std::lock_guard guard(lock_);
+    return SetValue(profile, key, value) && connection_.Changes() > 0;
+}
+
 }  // namespace quillon

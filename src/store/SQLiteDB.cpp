@@ -105,6 +105,10 @@ int SQLiteDB::ErrorCode() const {
     return handle_ != nullptr ? sqlite3_errcode(handle_) : SQLITE_MISUSE;
 }
 
+int SQLiteDB::Changes() const {
+    return handle_ != nullptr ? sqlite3_changes(handle_) : 0;
+}
+
 std::int64_t SQLiteDB::LastInsertRowId() const {
     if (handle_ == nullptr) {
         return -1;

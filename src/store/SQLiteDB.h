@@ -66,6 +66,8 @@ class SQLiteDB {
     using RowCallback = int (*)(void* argument, int columns, char** values, char** names);
     int Exec(const std::string& sql, RowCallback callback = nullptr, void* argument = nullptr);
 
+    // Rows the last INSERT, UPDATE or DELETE changed; 0 when closed.
+    int Changes() const;
     // Row id of the last insert on this connection; -1 when closed.
     std::int64_t LastInsertRowId() const;
 

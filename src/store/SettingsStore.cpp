@@ -169,12 +169,17 @@ void SettingsStore::OpenAndClear(const std::string& dataFolder, std::string_view
 
 bool SettingsStore::InOneTransaction(const std::function<void()>& writes) {
     std::lock_guard guard(lock_);
+    // Only the outermost transaction clears the last failure: a nested one that succeeds must
+    // not hide a step of the enclosing one that failed before it.
+    const bool outermost = !connection_.InTransaction();
     SQLiteWriteTransaction transaction(connection_);
     if (transaction.BeginResult() != kSqlOk) {
         Failed(transaction.BeginResult());
         return false;
     }
-    tLastFailure = kSqlOk;
+    if (outermost) {
+        tLastFailure = kSqlOk;
+    }
     const unsigned failedBefore = tFailedSteps;
     writes();
     if (tFailedSteps != failedBefore) {
@@ -184,7 +189,6 @@ bool SettingsStore::InOneTransaction(const std::function<void()>& writes) {
         Failed(rc);
         return false;
     }
-    tLastFailure = kSqlOk;
     return true;
 }
 

@@ -87,6 +87,9 @@ class SettingsStore {
     bool GetValue(int profile, std::string_view key, std::string& value);
     // Updates an existing row only; an unknown key stores nothing and still returns true.
     bool SetValue(int profile, std::string_view key, std::string_view value);
+    // The same, but false when the profile has no row for the key (LastFailure() is then 0):
+    // for callers that report the value as stored.
+    bool ReplaceValue(int profile, std::string_view key, std::string_view value);
 
     // ---- Profiles (ProfileRecords.cpp) ----
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "store/SQLiteDB.h"
 #include "support/CliRun.h"
 #include "support/TempDir.h"
 
@@ -177,6 +178,27 @@ TEST_F(StoreCommandsTest, ACatalogueWithoutAUsableModelOpensNoDatabase) {
         EXPECT_EQ(result.out, "");
     }
     EXPECT_FALSE(std::filesystem::exists(data.file("db")));
+}
+
+TEST_F(StoreCommandsTest, AValueTheProfileLacksIsNeverReportedAsStored) {
+    ASSERT_EQ(Run({"profile", "list"}).status, 0);
+    {
+        SQLiteDB db;
+        ASSERT_TRUE(db.Open(DbPath(), kOpenReadWrite));
+        ASSERT_EQ(db.Exec("DELETE FROM t_configdata WHERE profile = 1 AND key IN "
+                          "('dpi_group0_value', 'dpi_index', 'report_rate')"),
+                  kSqlOk);
+    }
+    for (const std::vector<std::string>& words :
+         std::vector<std::vector<std::string>>{{"dpi", "set", "1", "900"},
+                                               {"dpi", "select", "2"},
+                                               {"rate", "500"},
+                                               {"set", "report_rate", "3"}}) {
+        CliResult result = Run(words);
+        EXPECT_EQ(result.status, 1) << words[0];
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("unknown key '"), std::string::npos) << result.err;
+    }
 }
 
 }  // namespace
