@@ -21,7 +21,7 @@ run: build
 	scripts/run $(BUILD) $(ARGS)
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+	cd $(BUILD) && ctest --output-on-failure --no-tests=error -j $(JOBS) $(CTEST_ARGS)
 
 test-asan:
 	$(MAKE) test BUILD=build-asan BUILD_TYPE=Debug \
@@ -33,12 +33,12 @@ test-tsan:
 	$(MAKE) test BUILD=build-tsan BUILD_TYPE=Debug \
 	  CMAKE_FLAGS="-DQUILLON_SANITIZE=thread -DQUILLON_BUILD_BENCH=OFF"
 
-# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS.
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (per target).
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DQUILLON_BUILD_FUZZ=ON -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_BENCH=OFF >/dev/null
-	cmake --build build-fuzz -j $(JOBS)
+	cmake --build build-fuzz -j $(JOBS) --target quillon_fuzz_targets
 	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
 bench: build

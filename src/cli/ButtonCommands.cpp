@@ -7,6 +7,7 @@
 #include "cli/EnglishTexts.h"
 #include "cli/Json.h"
 #include "cli/StoreSession.h"
+#include "cli/TerminalText.h"
 #include "input/FunctionCatalogue.h"
 #include "platform/NumberText.h"
 
@@ -35,7 +36,7 @@ std::string ButtonLine(const KeyAssignment& record) {
     std::ostringstream line;
     line << std::left << std::setw(4) << record.key_code << std::setw(5) << record.macro_type
          << std::setw(7) << record.macro_value << std::setw(7) << record.macro_value2
-         << AssignmentDisplayName(record, EnglishLanguage());
+         << Shown(AssignmentDisplayName(record, EnglishLanguage()));
     return line.str();
 }
 
@@ -84,9 +85,8 @@ int SetButton(CliContext& context, const std::string& keyWord, const std::string
         record.macro_desc = DescribeAssignment(record, function.callerText, EnglishLanguage());
     }
     // A record without values removes the row: the button is back at its default.
-    if (store.SaveKeyAssignment(record) == 0 && !function.restoreDefault) {
-        return context.Fail(kExitFailure,
-                            "could not store the button in '" + session.DatabasePath() + "'");
+    if (store.SaveKeyAssignment(record) == 0 && store.LastFailure() != kSqlOk) {
+        return WriteFailed(context, store);
     }
     const KeyAssignment stored = ButtonOf(store, profile, keyCode);
     if (context.options.json) {

@@ -1,8 +1,11 @@
 #include "cli/Cli.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include "cli/CliContext.h"
+#include "cli/TerminalText.h"
 #include "platform/NumberText.h"
 #include "platform/Paths.h"
 
@@ -63,7 +66,8 @@ bool IsOptionWord(const std::string& word) {
 }  // namespace
 
 int CliContext::Fail(int status, const std::string& message) const {
-    err << "quillonctl: " << message << "\n";
+    // Messages quote file names and values from files: a line break in one must not make two.
+    err << "quillonctl: " << Shown(message) << "\n";
     return status;
 }
 
@@ -125,7 +129,14 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const std::string& name = words.front();
     for (const Command& command : AllCommands()) {
         if (name == command.name) {
-            return command.run(context, CommandArgs(words.begin() + 1, words.end()));
+            const int status = command.run(context, CommandArgs(words.begin() + 1, words.end()));
+            // Output that could not be written (a full disk, a closed pipe) is a failure too.
+            out.flush();
+            if (!out) {
+                return context.Fail(
+                    kExitFailure, std::string("cannot write the output: ") + std::strerror(errno));
+            }
+            return status;
         }
     }
     return context.Fail(kExitUsage, "unknown command '" + name + "' (see --help)");

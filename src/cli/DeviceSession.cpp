@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "cli/CatalogueLoad.h"
 #include "device/HidapiBackend.h"
 #include "emulator/EmulationRequest.h"
 #include "emulator/VirtualMouseBackend.h"
@@ -55,12 +56,9 @@ DeviceSession::~DeviceSession() {
 }
 
 int DeviceSession::Open() {
-    const std::string path =
-        context_.options.configFile.empty() ? DefaultCataloguePath() : context_.options.configFile;
     DeviceCatalogue catalogue;
-    if (!catalogue.Load(path)) {
-        context_.err << "quillonctl: warning: cannot read the device catalogue " << path
-                     << " (missing or not well-formed); no mouse is accepted\n";
+    if (!LoadCatalogue(context_, catalogue, "no mouse is accepted")) {
+        return kExitFailure;
     }
     modes_ = catalogue.FamilyModes();
     if (!backend_) {

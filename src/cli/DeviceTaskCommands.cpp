@@ -92,7 +92,7 @@ int RunApply(CliContext& context, const CommandArgs& args) {
     session.Run(DeviceTask::ApplyToDevice);
     if (const std::string& problem = session.Commands().MacroProblem(); !problem.empty()) {
         return context.Fail(kExitFailure, "the macros were not sent: " + problem +
-                                              "; the buttons and settings were");
+                                              "; the buttons and settings were sent");
     }
     if (int status = session.CheckAnswered("its settings may be incomplete; apply again");
         status != kExitOk) {
@@ -167,7 +167,9 @@ int RunReset(CliContext& context, const CommandArgs& args) {
                  "database (profiles, buttons and macros)?")) {
         return context.Fail(kExitFailure, "not confirmed; nothing was changed (--yes confirms)");
     }
-    session.Store().ClearAll();
+    if (!session.Store().ClearAll()) {
+        return WriteFailed(context, session.Store());
+    }
     session.Host().SetLoaded(false);
     session.Run(DeviceTask::FactoryReset);
     if (int status = session.CheckAnswered("the database was reset; run reset again for the mouse");
@@ -193,8 +195,13 @@ int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
         return status;
     }
     const int profile = session.Profile();
-    session.Store().DeleteKeyAssignments(profile);
-    session.Store().ResetProfileValues(profile, session.Devices().Status().mode);
+    SettingsStore& store = session.Store();
+    if (!store.InOneTransaction([&] {
+            store.DeleteKeyAssignments(profile);
+            store.ResetProfileValues(profile, session.Devices().Status().mode);
+        })) {
+        return WriteFailed(context, store);
+    }
     const bool sent = session.HasMouse();
     if (sent) {
         session.Run(DeviceTask::RestoreDefaults);

@@ -99,8 +99,11 @@ int SetStageDpi(CliContext& context, const CommandArgs& args) {
         return status;
     }
     int dpi = RoundEnteredDpi(entered);
-    ProfileValues(session.Store(), session.Profile())
-        .Set(ProfileValues::DpiValueKey(stage - 1), dpi);
+    if (int status = StoreValue(context, session.Store(), session.Profile(),
+                                ProfileValues::DpiValueKey(stage - 1), std::to_string(dpi));
+        status != kExitOk) {
+        return status;
+    }
     return StoredThenSent(context, session,
                           "Stage " + std::to_string(stage) + " of profile " +
                               std::to_string(session.Profile()) + " is " + std::to_string(dpi) +
@@ -117,7 +120,11 @@ int SelectStage(CliContext& context, const CommandArgs& args) {
     if (int status = session.Open(); status != kExitOk) {
         return status;
     }
-    ProfileValues(session.Store(), session.Profile()).Set("dpi_index", stage - 1);
+    if (int status = StoreValue(context, session.Store(), session.Profile(), "dpi_index",
+                                std::to_string(stage - 1));
+        status != kExitOk) {
+        return status;
+    }
     return StoredThenSent(context, session,
                           "Stage " + std::to_string(stage) + " is the current stage of profile " +
                               std::to_string(session.Profile()),
@@ -149,7 +156,11 @@ int RunRate(CliContext& context, const CommandArgs& args) {
     if (int status = session.Open(); status != kExitOk) {
         return status;
     }
-    ProfileValues(session.Store(), session.Profile()).Set("report_rate", code);
+    if (int status = StoreValue(context, session.Store(), session.Profile(), "report_rate",
+                                std::to_string(code));
+        status != kExitOk) {
+        return status;
+    }
     return StoredThenSent(context, session,
                           "The report rate of profile " + std::to_string(session.Profile()) +
                               " is " + std::to_string(hz) + " Hz",

@@ -5,6 +5,7 @@
 #include "cli/EnglishTexts.h"
 #include "cli/Json.h"
 #include "cli/StoreSession.h"
+#include "cli/TerminalText.h"
 #include "input/LocalizeName.h"
 #include "input/MacroEditor.h"
 #include "platform/NumberText.h"
@@ -47,7 +48,7 @@ void PrintMacroId(CliContext& context, const char* what, int id, const std::stri
     if (context.options.json) {
         context.out << Json::MakeObject().Set("id", id).Set("name", name).Dump() << "\n";
     } else {
-        context.out << what << " macro " << id << " \"" << name << "\"\n";
+        context.out << what << " macro " << id << " \"" << Shown(name) << "\"\n";
     }
 }
 
@@ -64,8 +65,8 @@ int List(CliContext& context, SettingsStore& store) {
                       .Set("id", macro.macro_id)
                       .Set("name", macro.name)
                       .Set("items", count));
-        text << std::left << std::setw(6) << macro.macro_id << std::setw(6) << count << macro.name
-             << "\n";
+        text << std::left << std::setw(6) << macro.macro_id << std::setw(6) << count
+             << Shown(macro.name) << "\n";
     }
     context.out << (context.options.json
                         ? Json::MakeObject().Set("macros", std::move(list)).Dump() + "\n"
@@ -101,7 +102,7 @@ int Show(CliContext& context, SettingsStore& store, int id) {
                     << "\n";
         return kExitOk;
     }
-    context.out << "macro " << macro.macro_id << " \"" << macro.name << "\"\n"
+    context.out << "macro " << macro.macro_id << " \"" << Shown(macro.name) << "\"\n"
                 << "play_type " << macro.play_type << ", play_times " << macro.play_times
                 << ", delay_type " << macro.delay_type << ", delay_time " << macro.delay_time
                 << "\n"
@@ -109,7 +110,7 @@ int Show(CliContext& context, SettingsStore& store, int id) {
     for (const MacroItem& item : items) {
         std::ostringstream line;
         line << std::left << std::setw(6) << item.type << std::setw(8) << item.value
-             << std::setw(12) << item.delay_time << item.desc;
+             << std::setw(12) << item.delay_time << Shown(item.desc);
         context.out << line.str() << "\n";
     }
     return kExitOk;
@@ -125,9 +126,8 @@ int Create(CliContext& context, SettingsStore& store, int source) {
     MacroEditor editor(store, notices, EnglishLanguage());
     const int id = source > 0 ? editor.CopyMacro(source) : editor.NewMacro();
     if (id <= 0) {
-        return context.Fail(kExitFailure, notices.line.empty()
-                                              ? "the settings database did not take the macro"
-                                              : notices.line);
+        return notices.line.empty() ? WriteFailed(context, store)
+                                    : context.Fail(kExitFailure, notices.line);
     }
     store.GetMacro(id, header);
     PrintMacroId(context, source > 0 ? "copied to" : "created", id, header.name);
@@ -143,7 +143,7 @@ int Rename(CliContext& context, StoreSession& session, int id, const std::string
     MacroEditor editor(session.Store(), notices, EnglishLanguage());
     const std::string now = editor.RenameMacro(id, name, session.ActiveProfile());
     if (now != name) {
-        return context.Fail(kExitFailure, "could not rename macro " + std::to_string(id));
+        return WriteFailed(context, session.Store());
     }
     PrintMacroId(context, "renamed", id, now);
     return kExitOk;
@@ -156,7 +156,7 @@ int Delete(CliContext& context, SettingsStore& store, int id) {
     }
     NoticeLine notices;
     if (!MacroEditor(store, notices, EnglishLanguage()).DeleteMacro(id)) {
-        return context.Fail(kExitFailure, "could not delete macro " + std::to_string(id));
+        return WriteFailed(context, store);
     }
     PrintMacroId(context, "deleted", id, macro.name);
     return kExitOk;

@@ -1,5 +1,7 @@
+#include "cli/CatalogueLoad.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cli/TerminalText.h"
 #include "device/DeviceCatalogue.h"
 #include "platform/NumberText.h"
 
@@ -49,21 +51,22 @@ void PrintJson(std::ostream& out, const DeviceCatalogue& catalogue) {
 void PrintText(std::ostream& out, const DeviceCatalogue& catalogue) {
     out << "Models:\n";
     for (const auto& m : catalogue.Models()) {
-        out << "  " << m.name << "  (type " << m.deviceType << ", key " << m.deviceAttr << ")\n";
+        out << "  " << Shown(m.name) << "  (type " << m.deviceType << ", key "
+            << Shown(m.deviceAttr) << ")\n";
     }
     out << "Connection modes:\n";
     for (const auto& m : catalogue.Modes()) {
-        out << "  " << m.name << "  mode " << m.mode << "  " << Hex4(m.vid) << ":" << Hex4(m.pid)
-            << "  " << m.desc << "  [" << m.hidInterface << "]  (type " << m.deviceType << ", key "
-            << m.deviceAttr << ")\n";
+        out << "  " << Shown(m.name) << "  mode " << m.mode << "  " << Hex4(m.vid) << ":"
+            << Hex4(m.pid) << "  " << Shown(m.desc) << "  [" << Shown(m.hidInterface) << "]  (type "
+            << m.deviceType << ", key " << Shown(m.deviceAttr) << ")\n";
     }
     const SoftwareInfo& sw = catalogue.Software();
     out << "Software:\n"
-        << "  version    " << sw.version << "\n"
-        << "  website    " << sw.website << "\n"
-        << "  store      " << sw.store << "\n"
-        << "  upgrade    " << sw.upgrade << "\n"
-        << "  copyright  " << sw.copyright << "\n";
+        << "  version    " << Shown(sw.version) << "\n"
+        << "  website    " << Shown(sw.website) << "\n"
+        << "  store      " << Shown(sw.store) << "\n"
+        << "  upgrade    " << Shown(sw.upgrade) << "\n"
+        << "  copyright  " << Shown(sw.copyright) << "\n";
 }
 
 }  // namespace
@@ -72,12 +75,9 @@ int RunModels(CliContext& context, const CommandArgs& args) {
     if (!args.empty()) {
         return context.Fail(kExitUsage, "models takes no arguments");
     }
-    const std::string path =
-        context.options.configFile.empty() ? DefaultCataloguePath() : context.options.configFile;
     DeviceCatalogue catalogue;
-    if (!catalogue.Load(path)) {
-        context.err << "quillonctl: warning: cannot read the device catalogue " << path
-                    << " (missing or not well-formed); no model is supported\n";
+    if (!LoadCatalogue(context, catalogue, "no model is supported")) {
+        return kExitFailure;
     }
     if (context.options.json) {
         PrintJson(context.out, catalogue);

@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "cli/StoreSession.h"
+#include "cli/TerminalText.h"
 #include "platform/NumberText.h"
 
 namespace quillon::cli {
@@ -27,8 +28,8 @@ int ListProfiles(CliContext& context, StoreSession& session) {
     context.out << "id  name        status\n";
     for (const ProfileRecord& profile : profiles) {
         std::ostringstream line;
-        line << std::left << std::setw(3) << profile.profile << " " << std::setw(11) << profile.name
-             << " " << (profile.status == 1 ? "active" : "");
+        line << std::left << std::setw(3) << profile.profile << " " << std::setw(11)
+             << Shown(profile.name) << " " << (profile.status == 1 ? "active" : "");
         std::string text = line.str();
         text.erase(text.find_last_not_of(' ') + 1);
         context.out << text << "\n";
@@ -49,8 +50,7 @@ int UseProfile(CliContext& context, StoreSession& session, const std::string& wo
         return context.Fail(kExitFailure, "there is no profile " + word + " (see 'profile list')");
     }
     if (!session.Store().SetActiveProfile(id)) {
-        return context.Fail(
-            kExitFailure, "could not store the active profile in '" + session.DatabasePath() + "'");
+        return WriteFailed(context, session.Store());
     }
     if (context.options.json) {
         context.out << Json::MakeObject().Set("active", id).Dump() << "\n";

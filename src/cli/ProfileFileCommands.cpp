@@ -32,20 +32,34 @@ int RunProfileFile(CliContext& context, const CommandArgs& args) {
     }
     const int profile = session.Profile();
     std::string reason;
+    std::vector<int> withoutMacro;
     const bool done = exporting
                           ? ExportProfileFile(session.Store(), profile,
                                               ShownName(session.Store(), profile), path, reason)
-                          : ImportProfileFile(session.Store(), profile, path, reason);
+                          : ImportProfileFile(session.Store(), profile, path, reason, withoutMacro);
     if (!done) {
         return context.Fail(kExitFailure, reason);
     }
     if (context.options.json) {
-        context.out << Json::MakeObject().Set("profile", profile).Set("file", path).Dump() << "\n";
+        Json object = Json::MakeObject().Set("profile", profile).Set("file", path);
+        if (!exporting) {
+            Json buttons = Json::MakeArray();
+            for (int keyCode : withoutMacro) {
+                buttons.Push(keyCode);
+            }
+            object.Set("buttons_without_macro", std::move(buttons));
+        }
+        context.out << object.Dump() << "\n";
     } else if (exporting) {
         context.out << "profile " << profile << " written to " << path << "\n";
     } else {
         context.out << "profile " << profile << " loaded from " << path
                     << " (sent to the mouse with the next apply)\n";
+        for (int keyCode : withoutMacro) {
+            context.out << "button " << keyCode
+                        << " plays a macro this database does not have; import that macro or "
+                           "assign the button anew\n";
+        }
     }
     return kExitOk;
 }

@@ -13,8 +13,10 @@ namespace quillon::cli {
 // key of the served model, opens "db/<key>_data_rdn.db" under the data folder (--data-dir DIR,
 // else the default), creating it when missing, and creates the five default profiles when the
 // file has none, exactly as the window's first fill does. A file that is not one of ours is
-// refused and left untouched. On any failure the session has already printed one line naming
-// the file and the problem, and the command returns kExitFailure:
+// refused and left untouched; one that may not be written (read-only file or folder) is refused
+// too, since every command either writes or would show what it cannot keep. On any failure the
+// session has already printed one line naming the file and the problem, and the command returns
+// kExitFailure:
 //
 //     StoreSession session(context);
 //     if (!session.Ok()) {
@@ -49,5 +51,15 @@ class StoreSession {
 
 // True when the session has a profile to work on; otherwise prints why and returns false.
 bool HaveProfile(CliContext& context, const StoreSession& session);
+
+// Print why the store's last operation failed, as one line naming the file ("settings database
+// '…' cannot be written: read-only"), and return kExitFailure.
+int WriteFailed(CliContext& context, const SettingsStore& store);
+
+// Stores a value the profile already has; kExitOk, or after printing why (the database refused,
+// or the profile has no such value) kExitFailure.
+int StoreValue(CliContext& context, SettingsStore& store, int profile, const std::string& key,
+               const std::string& value);
+int ReadFailed(CliContext& context, const SettingsStore& store);
 
 }  // namespace quillon::cli

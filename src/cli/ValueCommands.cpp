@@ -33,6 +33,9 @@ int RunGet(CliContext& context, const CommandArgs& args) {
     }
     std::string value;
     if (!session.Store().GetValue(session.Profile(), args[0], value)) {
+        if (session.Store().LastFailure() != kSqlOk) {
+            return ReadFailed(context, session.Store());
+        }
         return context.Fail(kExitFailure, "profile " + std::to_string(session.Profile()) +
                                               " has no value '" + args[0] + "' (see 'values')");
     }
@@ -56,16 +59,8 @@ int RunSet(CliContext& context, const CommandArgs& args) {
         return kExitFailure;
     }
     int profile = session.Profile();
-    std::string old;
-    // The store only updates rows that exist, so an unknown key would silently do nothing.
-    if (!session.Store().GetValue(profile, key, old)) {
-        return context.Fail(kExitFailure,
-                            "unknown key '" + key + "': profile " + std::to_string(profile) +
-                                " has no such value, and set changes existing values only");
-    }
-    if (!session.Store().SetValue(profile, key, value)) {
-        return context.Fail(kExitFailure,
-                            "could not store '" + key + "' in '" + session.DatabasePath() + "'");
+    if (int status = StoreValue(context, session.Store(), profile, key, value); status != kExitOk) {
+        return status;
     }
     if (context.options.json) {
         PrintValue(context, profile, key, value);
@@ -90,6 +85,9 @@ int RunValues(CliContext& context, const CommandArgs& args) {
         std::string key(row.key);
         std::string value;
         if (!session.Store().GetValue(session.Profile(), key, value)) {
+            if (session.Store().LastFailure() != kSqlOk) {
+                return ReadFailed(context, session.Store());
+            }
             continue;
         }
         text << std::left << std::setw(20) << key << " " << value << "\n";

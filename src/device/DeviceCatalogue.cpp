@@ -49,6 +49,7 @@ void ReadSoftware(XmlDocument& xml, SoftwareInfo& software) {
 }  // namespace
 
 void DeviceCatalogue::Clear() {
+    loadError_.clear();
     models_.clear();
     modes_.clear();
     software_ = SoftwareInfo{};
@@ -58,7 +59,24 @@ void DeviceCatalogue::Clear() {
 bool DeviceCatalogue::Load(const std::string& path) {
     Clear();
     XmlDocument xml;
-    return xml.LoadFile(path) && xml.IsWellFormed() && Read(xml);
+    if (!xml.LoadFile(path)) {
+        loadError_ = path;
+        for (const XmlDocument::LogEntry& entry : xml.ResultLog()) {
+            if (entry.name == "file_error") {
+                loadError_ = entry.detail;
+            }
+        }
+        return false;
+    }
+    if (!xml.IsWellFormed()) {
+        loadError_ = path + ": not well-formed XML";
+        return false;
+    }
+    if (!Read(xml)) {
+        loadError_ = path + ": not a device catalogue (its root element is not <config>)";
+        return false;
+    }
+    return true;
 }
 
 bool DeviceCatalogue::LoadText(const std::string& text) {

@@ -34,8 +34,9 @@ class DeviceCatalogue {
     static constexpr int kServedDeviceType = 101;
 
     // Empties every list, then reads the file. False when the file cannot be read, is not
-    // well-formed or has no "config" root; the lists then stay empty.
+    // well-formed or has no "config" root; the lists then stay empty and LoadError() says why.
     bool Load(const std::string& path);
+    const std::string& LoadError() const { return loadError_; }
     // The same from text already in memory.
     bool LoadText(const std::string& text);
     void Clear();
@@ -58,6 +59,7 @@ class DeviceCatalogue {
     std::vector<DeviceModelRecord> modes_;
     SoftwareInfo software_;
     bool softwareFound_ = false;
+    std::string loadError_;
 };
 
 // config.xml in the resource folder.

@@ -51,17 +51,21 @@ int MacroEditor::CopyMacro(int sourceId) {
         return 0;
     }
     header.name += " " + language_.Text(kCopyWordTextId);
-    const int copyId = store_.InsertMacro(header);
-    if (copyId <= 0) {
-        return 0;
-    }
-    std::vector<MacroItem> items;
-    store_.LoadMacroItems(sourceId, items);
-    for (MacroItem& item : items) {
-        item.macro_id = copyId;
-    }
-    store_.InsertMacroItems(items);
-    return copyId;
+    int copyId = 0;
+    // One transaction: a copy has all of its source's steps or does not exist.
+    const bool copied = store_.InOneTransaction([&] {
+        copyId = store_.InsertMacro(header);
+        if (copyId <= 0) {
+            return;
+        }
+        std::vector<MacroItem> items;
+        store_.LoadMacroItems(sourceId, items);
+        for (MacroItem& item : items) {
+            item.macro_id = copyId;
+        }
+        store_.InsertMacroItems(items);
+    });
+    return copied ? copyId : 0;
 }
 
 bool MacroEditor::DeleteMacro(int macroId) {
@@ -74,27 +78,31 @@ std::string MacroEditor::RenameMacro(int macroId, const std::string& text, int a
     if (text.empty()) {
         return stored.name;
     }
-    std::vector<KeyAssignment> rows;
-    store_.LoadKeyAssignments(activeProfile, rows);
-    for (const KeyAssignment& row : rows) {
-        if (row.macro_type == kFnMacro && row.macro_value == macroId) {
-            store_.SetKeyDescription(activeProfile, row.key_code, text);
+    const bool renamed = store_.InOneTransaction([&] {
+        std::vector<KeyAssignment> rows;
+        store_.LoadKeyAssignments(activeProfile, rows);
+        for (const KeyAssignment& row : rows) {
+            if (row.macro_type == kFnMacro && row.macro_value == macroId) {
+                store_.SetKeyDescription(activeProfile, row.key_code, text);
+            }
         }
-    }
-    return store_.SetMacroName(macroId, text) ? text : stored.name;
+        store_.SetMacroName(macroId, text);
+    });
+    return renamed ? text : stored.name;
 }
 
 bool MacroEditor::SaveItems(int macroId, const std::vector<MacroItem>& items) {
-    if (!store_.DeleteMacroItems(macroId)) {
-        return false;
-    }
     std::vector<MacroItem> rows = items;
     for (size_t i = 0; i < rows.size(); ++i) {
         rows[i].macro_id = macroId;
         rows[i].record_index = static_cast<int>(i);
     }
-    store_.InsertMacroItems(rows);
-    return true;
+    // One transaction: the old steps stay when the new ones cannot be stored.
+    return store_.InOneTransaction([&] {
+        if (store_.DeleteMacroItems(macroId)) {
+            store_.InsertMacroItems(rows);
+        }
+    });
 }
 
 bool MacroEditor::SaveHeader(const MacroHeader& header) {

@@ -1,14 +1,15 @@
 #include "platform/ProfileString.h"
 
-#include <fstream>
+#include <cstddef>
 
 #include "platform/Utf16.h"
+#include "platform/WholeFile.h"
 
 namespace quillon {
 namespace {
 
 // A language file holds a few dozen kilobytes; anything far larger is not a profile file.
-constexpr std::streamoff kMaxFileBytes = 8 * 1024 * 1024;
+constexpr size_t kMaxFileBytes = 8 * 1024 * 1024;
 
 bool IsBlank(char16_t c) {
     return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x1A;
@@ -72,19 +73,11 @@ std::u16string_view Unquoted(std::u16string_view value) {
 }  // namespace
 
 ProfileFile ProfileFile::Load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    std::string error;
+    if (!ReadWholeFile(path, bytes, error, kMaxFileBytes)) {
         return {};
     }
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    if (size < 0 || size > kMaxFileBytes) {
-        return {};
-    }
-    in.seekg(0);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    in.read(bytes.data(), size);
-    bytes.resize(static_cast<size_t>(in.gcount()));
     return Parse(bytes);
 }
 

@@ -17,6 +17,19 @@ std::string Reason(const std::string& path, int error) {
     return path + ": " + std::generic_category().message(error);
 }
 
+std::string NotRegular(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "not a regular file (a folder)";
+    }
+    if (S_ISFIFO(mode) || S_ISSOCK(mode)) {
+        return "not a regular file (a pipe or socket)";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "not a regular file (a device)";
+    }
+    return "not a regular file";
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -57,16 +70,32 @@ int CreateTemporary(const std::string& path, std::string& temporary) {
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error,
                    size_t maxBytes) {
     bytes.clear();
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Only regular files are read: a pipe would wait for a writer that may never come, a device
+    // would never end, and opening either may have effects of its own. Looked at before opening
+    // and again on what was opened, in case the path changed in between.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        error = Reason(path, errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = path + ": " + NotRegular(info.st_mode);
+        return false;
+    }
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.get() < 0) {
         error = Reason(path, errno);
         return false;
     }
-    struct stat info {};
-    if (::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode) &&
-        static_cast<size_t>(info.st_size) <= maxBytes) {
-        bytes.reserve(static_cast<size_t>(info.st_size));
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = path + ": " + NotRegular(info.st_mode);
+        return false;
     }
+    if (static_cast<size_t>(info.st_size) > maxBytes) {
+        error = path + ": too large (more than " + std::to_string(maxBytes) + " bytes)";
+        return false;
+    }
+    bytes.reserve(static_cast<size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
@@ -81,7 +110,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
             return true;
         }
         if (bytes.size() + static_cast<size_t>(got) > maxBytes) {
-            error = path + ": larger than " + std::to_string(maxBytes) + " bytes";
+            error = path + ": too large (more than " + std::to_string(maxBytes) + " bytes)";
             bytes.clear();
             return false;
         }

@@ -6,8 +6,10 @@
 
 namespace quillon {
 
-// Reads a whole file. On failure `error` holds the path and the system's reason. Files larger
-// than `maxBytes` are refused rather than read into memory.
+// Reads a whole regular file. On failure `error` holds the path and the reason ("No such file
+// or directory", "Permission denied", "not a regular file (a pipe or socket)", "too large ...").
+// Anything but a regular file (a folder, pipe or device) is refused without being read, and
+// files larger than `maxBytes` rather than read into memory.
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error,
                    size_t maxBytes = size_t{256} << 20);
 

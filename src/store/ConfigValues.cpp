@@ -10,7 +10,7 @@ bool SettingsStore::GetValue(int profile, std::string_view key, std::string& val
     connection_.Prepare(statement, "SELECT value FROM t_configdata WHERE profile = ? and key = ?");
     statement.BindInt(1, profile);
     statement.BindText(2, key);
-    if (statement.Step() != kSqlRow) {
+    if (!GotRow(statement.Step())) {
         return false;
     }
     value = statement.ColumnString(0);
@@ -25,7 +25,12 @@ bool SettingsStore::SetValue(int profile, std::string_view key, std::string_view
     statement.BindText(1, value);
     statement.BindInt(2, profile);
     statement.BindText(3, key);
-    return StepSucceeded(statement.Step());
+    return Stepped(statement.Step());
+}
+
+bool SettingsStore::ReplaceValue(int profile, std::string_view key, std::string_view value) {
+    std::lock_guard guard(lock_);
+    return SetValue(profile, key, value) && connection_.Changes() > 0;
 }
 
 }  // namespace quillon

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -14,8 +15,6 @@
 namespace quillon {
 namespace {
 
-constexpr int kSqlBusy = 5;
-constexpr int kSqlLocked = 6;
 constexpr int kSqlCantOpen = 14;
 
 constexpr std::string_view kHeaderMagic{"SQLite format 3\0", 16};
@@ -43,11 +42,14 @@ HeaderState ReadHeader(const std::string& path) {
 
 // A read-only connection to a file in write-ahead-log mode creates the log and its index beside
 // the file and leaves them there. When no log exists the file is complete by itself and is read
-// as immutable, which creates nothing; an existing log (a crash before the last checkpoint)
-// holds committed pages and must be read.
-std::string CheckUri(const std::string& path) {
+// as immutable, which creates nothing; an existing log (a crash before the last checkpoint, or
+// another program using the file) holds committed pages and must be read with SQLite's locking.
+bool LogExists(const std::string& path) {
     std::error_code ec;
-    bool logExists = std::filesystem::exists(path + "-wal", ec);
+    return std::filesystem::exists(path + "-wal", ec);
+}
+
+std::string CheckUri(const std::string& path, bool withLocking) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string uri = "file:";
     for (unsigned char c : path) {
@@ -59,11 +61,31 @@ std::string CheckUri(const std::string& path) {
             uri += kHex[c & 15];
         }
     }
-    return uri + (logExists ? "?mode=ro" : "?mode=ro&immutable=1");
+    return uri + (withLocking ? "?mode=ro" : "?mode=ro&immutable=1");
+}
+
+// What another program that writes the file beside the check changes.
+struct FileStamp {
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type time;
+    bool log = false;
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp Stamp(const std::string& path) {
+    std::error_code ec;
+    FileStamp stamp;
+    stamp.size = std::filesystem::file_size(path, ec);
+    stamp.time = std::filesystem::last_write_time(path, ec);
+    stamp.log = LogExists(path);
+    return stamp;
 }
 
 DatabaseFileState FromFailure(int rc) {
-    if (rc == kSqlBusy || rc == kSqlLocked || rc == kSqlCantOpen) {
+    if (rc == kSqlBusy || rc == kSqlLocked) {
+        return DatabaseFileState::Busy;
+    }
+    if (rc == kSqlCantOpen) {
         return DatabaseFileState::Unreadable;
     }
     return DatabaseFileState::Damaged;
@@ -101,21 +123,9 @@ bool HasSchemaColumns(SQLiteDB& db, const TableColumns& table, int& rc) {
            std::equal(table.columns.begin(), table.columns.end(), names.begin());
 }
 
-}  // namespace
-
-DatabaseFileState CheckDatabaseFile(const std::string& path) {
-    switch (ReadHeader(path)) {
-        case HeaderState::Empty:
-            return DatabaseFileState::Incomplete;
-        case HeaderState::Other:
-            return DatabaseFileState::NotDatabase;
-        case HeaderState::Unreadable:
-            return DatabaseFileState::Unreadable;
-        case HeaderState::Sqlite:
-            break;
-    }
+DatabaseFileState CheckContent(const std::string& uri) {
     SQLiteDB db;
-    if (!db.Open(CheckUri(path), kOpenReadOnly | kOpenUri)) {
+    if (!db.Open(uri, kOpenReadOnly | kOpenUri)) {
         return DatabaseFileState::Unreadable;
     }
     int rc = kSqlOk;
@@ -154,7 +164,30 @@ DatabaseFileState CheckDatabaseFile(const std::string& path) {
     return onlyKnown ? DatabaseFileState::Incomplete : DatabaseFileState::Foreign;
 }
 
-std::string_view DescribeProblem(DatabaseFileState state) {
+}  // namespace
+
+DatabaseFileState CheckDatabaseFile(const std::string& path) {
+    switch (ReadHeader(path)) {
+        case HeaderState::Empty:
+            return DatabaseFileState::Incomplete;
+        case HeaderState::Other:
+            return DatabaseFileState::NotDatabase;
+        case HeaderState::Unreadable:
+            return DatabaseFileState::Unreadable;
+        case HeaderState::Sqlite:
+            break;
+    }
+    const FileStamp before = Stamp(path);
+    DatabaseFileState state = CheckContent(CheckUri(path, before.log));
+    // An immutable read sees garbage when another program writes the file meanwhile (it opened
+    // the file after the log was looked for); then the file is read again, with locking.
+    if (!before.log && !(Stamp(path) == before)) {
+        state = CheckContent(CheckUri(path, true));
+    }
+    return state;
+}
+
+std::string DescribeProblem(DatabaseFileState state) {
     switch (state) {
         case DatabaseFileState::Ours:
         case DatabaseFileState::Incomplete:
@@ -169,6 +202,15 @@ std::string_view DescribeProblem(DatabaseFileState state) {
             return "cannot be read";
         case DatabaseFileState::Unwritable:
             return "cannot be created or written";
+        case DatabaseFileState::NotAFolder:
+            return "cannot be created: a file stands where its folder should be";
+        case DatabaseFileState::NoModel:
+            return "belongs to no model the catalogue supports";
+        case DatabaseFileState::ReadOnly:
+            return "cannot be written: read-only";
+        case DatabaseFileState::Busy:
+            return "is busy: another program has kept it locked for more than " +
+                   std::to_string(kBusyTimeoutMs / 1000) + " s";
     }
     return "";
 }

@@ -14,6 +14,10 @@ enum class DatabaseFileState {
     Foreign,      // an SQLite database whose tables are not ours
     Unreadable,   // cannot be opened or read (permissions, locked by another program)
     Unwritable,   // cannot be created, or its tables cannot be written
+    ReadOnly,     // the file or its folder may not be written
+    Busy,         // another program kept it locked past the busy time-out
+    NoModel,      // the catalogue names no model whose database could be opened
+    NotAFolder,   // a file stands where its folder, or a folder above, should be
 };
 
 // Looks at the file through a read-only connection, so a file that turns out not to be ours is
@@ -21,6 +25,6 @@ enum class DatabaseFileState {
 DatabaseFileState CheckDatabaseFile(const std::string& path);
 
 // A short phrase for messages: "is not an SQLite database", ...; empty for Ours and Incomplete.
-std::string_view DescribeProblem(DatabaseFileState state);
+std::string DescribeProblem(DatabaseFileState state);
 
 }  // namespace quillon

@@ -28,32 +28,36 @@ KeyAssignment ReadKeyAssignment(const SQLiteStatement& statement) {
 
 int SettingsStore::SaveKeyAssignment(const KeyAssignment& record) {
     std::lock_guard guard(lock_);
-    SQLiteStatement statement;
-    connection_.Prepare(
-        statement,
-        "DELETE FROM t_key_macro_data WHERE profile = ? and fn_layer = ? and key_code = ?");
-    statement.BindInt(1, record.profile);
-    statement.BindInt(2, record.fn_layer);
-    statement.BindInt(3, record.key_code);
-    statement.Step();
-    if (record.macro_value == 0 && record.macro_value2 == 0) {
-        return 0;
-    }
-    connection_.Prepare(statement,
-                        "INSERT INTO t_key_macro_data(profile, fn_layer, key_code, layout_value, "
-                        "layout_desc, macro_type, macro_value, macro_value2, macro_value3, "
-                        "macro_desc) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    statement.BindInt(1, record.profile);
-    statement.BindInt(2, record.fn_layer);
-    statement.BindInt(3, record.key_code);
-    statement.BindInt(4, record.layout_value);
-    statement.BindText(5, record.layout_desc);
-    statement.BindInt(6, record.macro_type);
-    statement.BindInt(7, record.macro_value);
-    statement.BindInt(8, record.macro_value2);
-    statement.BindInt(9, record.macro_value3);
-    statement.BindText(10, record.macro_desc);
-    return InsertedId(statement.Step());
+    int id = 0;
+    // One transaction: a failed insert must not leave the button without its old row.
+    const bool saved = InOneTransaction([&] {
+        SQLiteStatement statement;
+        connection_.Prepare(
+            statement,
+            "DELETE FROM t_key_macro_data WHERE profile = ? and fn_layer = ? and key_code = ?");
+        statement.BindInt(1, record.profile);
+        statement.BindInt(2, record.fn_layer);
+        statement.BindInt(3, record.key_code);
+        if (!Stepped(statement.Step()) || (record.macro_value == 0 && record.macro_value2 == 0)) {
+            return;
+        }
+        connection_.Prepare(statement,
+                            "INSERT INTO t_key_macro_data(profile, fn_layer, key_code, "
+                            "layout_value, layout_desc, macro_type, macro_value, macro_value2, "
+                            "macro_value3, macro_desc) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        statement.BindInt(1, record.profile);
+        statement.BindInt(2, record.fn_layer);
+        statement.BindInt(3, record.key_code);
+        statement.BindInt(4, record.layout_value);
+        statement.BindText(5, record.layout_desc);
+        statement.BindInt(6, record.macro_type);
+        statement.BindInt(7, record.macro_value);
+        statement.BindInt(8, record.macro_value2);
+        statement.BindInt(9, record.macro_value3);
+        statement.BindText(10, record.macro_desc);
+        id = InsertedId(statement.Step());
+    });
+    return saved ? id : 0;
 }
 
 bool SettingsStore::GetKeyAssignment(int profile, int keyCode, KeyAssignment& record) {
@@ -65,7 +69,7 @@ bool SettingsStore::GetKeyAssignment(int profile, int keyCode, KeyAssignment& re
     statement.BindInt(1, profile);
     statement.BindInt(2, kReadLayer);
     statement.BindInt(3, keyCode);
-    if (statement.Step() != kSqlRow) {
+    if (!GotRow(statement.Step())) {
         return false;
     }
     record = ReadKeyAssignment(statement);
@@ -82,7 +86,7 @@ bool SettingsStore::SetKeyDescription(int profile, int keyCode, std::string_view
     statement.BindInt(2, profile);
     statement.BindInt(3, kReadLayer);
     statement.BindInt(4, keyCode);
-    return StepSucceeded(statement.Step());
+    return Stepped(statement.Step());
 }
 
 int SettingsStore::LoadKeyAssignments(int profile, std::vector<KeyAssignment>& list) {
@@ -93,7 +97,7 @@ int SettingsStore::LoadKeyAssignments(int profile, std::vector<KeyAssignment>& l
                         "SELECT * FROM t_key_macro_data WHERE profile = ? and fn_layer = ?");
     statement.BindInt(1, profile);
     statement.BindInt(2, kReadLayer);
-    while (statement.Step() == kSqlRow) {
+    while (GotRow(statement.Step())) {
         list.push_back(ReadKeyAssignment(statement));
     }
     return static_cast<int>(list.size());

@@ -21,21 +21,35 @@ int ImportMacroFile(SettingsStore& store, const std::string& path, std::string& 
     if (!ReadMacroFile(path, content, reason)) {
         return 0;
     }
-    std::vector<MacroHeader> macros;
-    if (store.LoadMacros(macros) >= kMaxMacros) {
+    int macroId = 0;
+    bool full = false;
+    // Counted, inserted with its steps, in one transaction: never a macro without the steps it
+    // came with, never a 33rd macro from two imports at once.
+    const bool stored = store.InOneTransaction([&] {
+        std::vector<MacroHeader> macros;
+        full = store.LoadMacros(macros) >= kMaxMacros;
+        if (full) {
+            return;
+        }
+        macroId = store.InsertMacro(content.header);
+        if (macroId <= 0) {
+            return;
+        }
+        for (MacroItem& item : content.items) {
+            item.macro_id = macroId;
+        }
+        store.InsertMacroItems(content.items);
+    });
+    if (stored && full) {
         reason = "the mouse holds at most " + std::to_string(kMaxMacros) +
                  " macros and that many exist; delete one first";
         return 0;
     }
-    const int macroId = store.InsertMacro(content.header);
-    if (macroId <= 0) {
-        reason = "the settings database did not take the macro";
+    if (!stored || macroId <= 0) {
+        reason = "the settings database did not take the macro (" +
+                 SettingsStore::DescribeFailure(store.LastFailure()) + "); nothing was stored";
         return 0;
     }
-    for (MacroItem& item : content.items) {
-        item.macro_id = macroId;
-    }
-    store.InsertMacroItems(content.items);
     return macroId;
 }
 

@@ -1,5 +1,7 @@
 #include "store/MacroFile.h"
 
+#include <limits>
+
 #include "platform/NumberText.h"
 #include "platform/Paths.h"
 #include "store/ExchangeDocument.h"
@@ -33,8 +35,78 @@ std::string SafeFileName(std::string_view name) {
     return safe;
 }
 
-int Number(const XmlDocument& document, std::string_view attribute) {
-    return ParseLeadingInt(document.GetAttribute(attribute));
+// The limits of what the macro editor can make; a file beyond them is refused, naming the value.
+constexpr int kMaxItems = 200;
+constexpr int kFirstItemType = 1;
+constexpr int kLastItemType = 12;
+constexpr int kPauseItem = 1;
+constexpr int kMaxPause = 15000;
+constexpr int kAnyLow = std::numeric_limits<int>::min();
+constexpr int kAnyHigh = std::numeric_limits<int>::max();
+
+// Reads the numbers and texts of a macro file, checking each as it goes.
+class MacroReader {
+  public:
+    MacroReader(const XmlDocument& document, std::string& reason)
+        : document_(document), reason_(reason) {}
+
+    // A number: absent or empty reads as 0; anything else must be a whole decimal number within
+    // low..high.
+    bool Number(const std::string& where, std::string_view attribute, int low, int high,
+                int& number) {
+        const std::string text = document_.GetAttribute(attribute);
+        int value = 0;
+        if (!text.empty() && !ParseWholeInt(text, value)) {
+            return Refuse(where, attribute, text, "is not a whole decimal number");
+        }
+        if (!text.empty() && (value < low || value > high)) {
+            return Refuse(where, attribute, text,
+                          "is outside " + std::to_string(low) + ".." + std::to_string(high));
+        }
+        number = value;
+        return true;
+    }
+
+    // A text that is stored and must come back the same through an export.
+    bool Text(const std::string& where, std::string_view attribute, std::string& text) {
+        text = document_.GetAttribute(attribute);
+        if (text.find('\0') != std::string::npos) {
+            return Refuse(where, attribute, "", "holds a NUL character");
+        }
+        return true;
+    }
+
+  private:
+    bool Refuse(const std::string& where, std::string_view attribute, const std::string& text,
+                const std::string& why) {
+        reason_ = where + ": " + std::string(attribute) +
+                  (text.empty() ? "" : " \"" + text + "\"") + " " + why;
+        return false;
+    }
+
+    const XmlDocument& document_;
+    std::string& reason_;
+};
+
+bool ReadHeader(MacroReader& reader, MacroHeader& header) {
+    const std::string where = "<macroinfo>";
+    return reader.Text(where, "macro_name", header.name) &&
+           reader.Number(where, "macro_type", 0, 2, header.play_type) &&
+           reader.Number(where, "play_times", 1, 255, header.play_times) &&
+           reader.Number(where, "delay_type", 0, 2, header.delay_type) &&
+           reader.Number(where, "delay_time", 0, kMaxPause, header.delay_time);
+}
+
+bool ReadItem(MacroReader& reader, int n, MacroItem& item) {
+    const std::string where = "<item> " + std::to_string(n);
+    if (!reader.Text(where, "desc", item.desc) ||
+        !reader.Number(where, "index", kAnyLow, kAnyHigh, item.record_index) ||
+        !reader.Number(where, "type", kFirstItemType, kLastItemType, item.type) ||
+        !reader.Number(where, "timestamp", kAnyLow, kAnyHigh, item.delay_time)) {
+        return false;
+    }
+    return item.type == kPauseItem ? reader.Number(where, "value", 1, kMaxPause, item.value)
+                                   : reader.Number(where, "value", kAnyLow, kAnyHigh, item.value);
 }
 
 }  // namespace
@@ -79,23 +151,27 @@ bool ReadMacroFile(const std::string& path, MacroFileContent& content, std::stri
         return false;
     }
     document.EnterElement();
+    MacroReader reader(document, reason);
     // Found or not, the header is read: a file without it makes an unnamed macro.
     document.FindElement("macroinfo");
-    content.header.name = document.GetAttribute("macro_name");
-    content.header.play_type = Number(document, "macro_type");
-    content.header.play_times = Number(document, "play_times");
-    content.header.delay_type = Number(document, "delay_type");
-    content.header.delay_time = Number(document, "delay_time");
+    if (!ReadHeader(reader, content.header)) {
+        content = MacroFileContent{};
+        return false;
+    }
     if (document.FindElement("macroitems")) {
         document.EnterElement();
         while (document.FindElement("item")) {
-            MacroItem item;
-            item.desc = document.GetAttribute("desc");
-            item.record_index = Number(document, "index");
-            item.type = Number(document, "type");
-            item.value = Number(document, "value");
-            item.delay_time = Number(document, "timestamp");
-            content.items.push_back(item);
+            if (content.items.size() == kMaxItems) {
+                reason = "the file holds more than " + std::to_string(kMaxItems) +
+                         " steps, the most a macro may have";
+                content = MacroFileContent{};
+                return false;
+            }
+            MacroItem& item = content.items.emplace_back();
+            if (!ReadItem(reader, static_cast<int>(content.items.size()), item)) {
+                content = MacroFileContent{};
+                return false;
+            }
         }
     }
     return true;

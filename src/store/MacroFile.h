@@ -24,8 +24,11 @@ std::string MacroFilePath(const std::string& folder, std::string_view name, std:
 // Writes the file; false with a one-line reason when it cannot be written.
 bool WriteMacroFile(const std::string& path, const MacroFileContent& content, std::string& reason);
 
-// Reads a macro file. Numbers read as C's atoi does (absent or not a number: 0). False with a
-// one-line reason when the file cannot be read, is not well-formed or is not a macro file.
+// Reads a macro file. An absent or empty number reads as 0; any other must be a whole decimal
+// number within what the macro editor allows (play_times 1..255, item types 1..12, pauses
+// 1..15000 ms, at most 200 steps), and names and step texts may not hold NUL characters. False
+// with a one-line reason naming the first value refused, or when the file cannot be read, is not
+// well-formed or is not a macro file; nothing of such a file may be stored.
 bool ReadMacroFile(const std::string& path, MacroFileContent& content, std::string& reason);
 
 }  // namespace quillon

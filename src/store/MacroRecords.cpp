@@ -1,5 +1,5 @@
-#include "store/SQLiteAutoTransaction.h"
 #include "store/SQLiteStatement.h"
+#include "store/SQLiteWriteTransaction.h"
 #include "store/SettingsStore.h"
 
 #include <algorithm>
@@ -66,7 +66,7 @@ bool SettingsStore::SetMacroName(int macroId, std::string_view name) {
     connection_.Prepare(statement, "UPDATE t_macro_data SET name = ? WHERE macro_id = ?");
     statement.BindText(1, name);
     statement.BindInt(2, macroId);
-    return StepSucceeded(statement.Step());
+    return Stepped(statement.Step());
 }
 
 bool SettingsStore::UpdateMacro(int macroId, const MacroHeader& macro) {
@@ -81,7 +81,7 @@ bool SettingsStore::UpdateMacro(int macroId, const MacroHeader& macro) {
     statement.BindInt(4, macro.delay_type);
     statement.BindInt(5, macro.delay_time);
     statement.BindInt(6, macroId);
-    return StepSucceeded(statement.Step());
+    return Stepped(statement.Step());
 }
 
 bool SettingsStore::GetMacro(int macroId, MacroHeader& macro) {
@@ -89,7 +89,7 @@ bool SettingsStore::GetMacro(int macroId, MacroHeader& macro) {
     SQLiteStatement statement;
     connection_.Prepare(statement, "SELECT * FROM t_macro_data WHERE macro_id = ?");
     statement.BindInt(1, macroId);
-    if (statement.Step() != kSqlRow) {
+    if (!GotRow(statement.Step())) {
         return false;
     }
     macro = ReadMacroHeader(statement);
@@ -101,18 +101,18 @@ int SettingsStore::LoadMacros(std::vector<MacroHeader>& list) {
     list.clear();
     SQLiteStatement statement;
     connection_.Prepare(statement, "SELECT * FROM t_macro_data");
-    while (statement.Step() == kSqlRow) {
+    while (GotRow(statement.Step())) {
         list.push_back(ReadMacroHeader(statement));
     }
     return static_cast<int>(list.size());
 }
 
 bool SettingsStore::RemoveMacro(int macroId) {
-    std::lock_guard guard(lock_);
-    if (!RunWithId("DELETE FROM t_macro_data WHERE macro_id = ?", macroId)) {
-        return false;
-    }
-    return RunWithId("DELETE FROM t_macrorecord WHERE macro_id = ?", macroId);
+    return InOneTransaction([&] {
+        if (RunWithId("DELETE FROM t_macro_data WHERE macro_id = ?", macroId)) {
+            RunWithId("DELETE FROM t_macrorecord WHERE macro_id = ?", macroId);
+        }
+    });
 }
 
 int SettingsStore::InsertMacroItem(const MacroItem& item) {
@@ -123,25 +123,34 @@ int SettingsStore::InsertMacroItem(const MacroItem& item) {
     return InsertedId(statement.Step());
 }
 
-void SettingsStore::InsertMacroItems(std::vector<MacroItem>& items) {
+bool SettingsStore::InsertMacroItems(std::vector<MacroItem>& items) {
     std::lock_guard guard(lock_);
-    SQLiteAutoTransaction transaction(&connection_);
-    transaction.Begin();
+    // One commit for all steps. A step the database refuses does not stop the others, but the
+    // result says so; inside InOneTransaction it undoes the whole transaction.
+    SQLiteWriteTransaction transaction(connection_);
+    if (transaction.BeginResult() != kSqlOk) {
+        Failed(transaction.BeginResult());
+        items.clear();
+        return false;
+    }
+    bool all = true;
     SQLiteStatement statement;
     for (const MacroItem& item : items) {
         connection_.Prepare(statement, kInsertMacroItem);
         BindMacroItem(statement, item);
-        statement.Step();
+        all = Stepped(statement.Step()) && all;
     }
-    transaction.Commit();
+    if (const int rc = transaction.Commit(); rc != kSqlOk) {
+        Failed(rc);
+        all = false;
+    }
     items.clear();
+    return all;
 }
 
-namespace {
-
 // Appends the steps of an executed "SELECT * FROM t_macrorecord ..." statement.
-void ReadMacroItems(SQLiteStatement& statement, std::vector<MacroItem>& list) {
-    while (statement.Step() == kSqlRow) {
+void SettingsStore::ReadMacroItems(SQLiteStatement& statement, std::vector<MacroItem>& list) {
+    while (GotRow(statement.Step())) {
         MacroItem& item = list.emplace_back();
         item.record_id = statement.ColumnInt(0);
         item.macro_id = statement.ColumnInt(1);
@@ -152,8 +161,6 @@ void ReadMacroItems(SQLiteStatement& statement, std::vector<MacroItem>& list) {
         item.delay_time = statement.ColumnInt(6);
     }
 }
-
-}  // namespace
 
 int SettingsStore::LoadMacroItems(int macroId, std::vector<MacroItem>& list) {
     std::lock_guard guard(lock_);

@@ -1,21 +1,26 @@
-#include "store/SQLiteAutoTransaction.h"
 #include "store/SQLiteStatement.h"
 #include "store/Schema.h"
 #include "store/SettingsStore.h"
 
 namespace quillon {
+
 int SettingsStore::AddProfile(const ProfileRecord& record) {
     std::lock_guard guard(lock_);
-    SQLiteStatement statement;
-    connection_.Prepare(statement,
-                        "INSERT INTO t_profile_data(name, status, app, type) VALUES (?, ?, ?, ?);");
-    statement.BindText(1, record.name);
-    statement.BindInt(2, 0);
-    statement.BindText(3, record.app);
-    statement.BindInt(4, 0);
-    int id = InsertedId(statement.Step());
-    InsertDefaultValues(id);
-    return id;
+    int id = 0;
+    const bool added = InOneTransaction([&] {
+        SQLiteStatement statement;
+        connection_.Prepare(
+            statement, "INSERT INTO t_profile_data(name, status, app, type) VALUES (?, ?, ?, ?);");
+        statement.BindText(1, record.name);
+        statement.BindInt(2, 0);
+        statement.BindText(3, record.app);
+        statement.BindInt(4, 0);
+        id = InsertedId(statement.Step());
+        if (id > 0) {
+            InsertDefaultValues(id);
+        }
+    });
+    return added ? id : 0;
 }
 
 int SettingsStore::LoadProfiles(std::vector<ProfileRecord>& list) {
@@ -23,7 +28,7 @@ int SettingsStore::LoadProfiles(std::vector<ProfileRecord>& list) {
     list.clear();
     SQLiteStatement statement;
     connection_.Prepare(statement, "SELECT * FROM t_profile_data");
-    while (statement.Step() == kSqlRow) {
+    while (GotRow(statement.Step())) {
         ProfileRecord& record = list.emplace_back();
         record.profile = statement.ColumnInt(0);
         record.name = statement.ColumnString(1);
@@ -35,15 +40,16 @@ int SettingsStore::LoadProfiles(std::vector<ProfileRecord>& list) {
 }
 
 bool SettingsStore::SetActiveProfile(int profile) {
-    std::lock_guard guard(lock_);
-    SQLiteStatement statement;
-    connection_.Prepare(statement, "UPDATE t_profile_data SET status = ?");
-    statement.BindInt(1, 0);
-    statement.Step();
-    connection_.Prepare(statement, "UPDATE t_profile_data SET status = ? WHERE profile = ?");
-    statement.BindInt(1, 1);
-    statement.BindInt(2, profile);
-    return StepSucceeded(statement.Step());
+    return InOneTransaction([&] {
+        SQLiteStatement statement;
+        connection_.Prepare(statement, "UPDATE t_profile_data SET status = ?");
+        statement.BindInt(1, 0);
+        Stepped(statement.Step());
+        connection_.Prepare(statement, "UPDATE t_profile_data SET status = ? WHERE profile = ?");
+        statement.BindInt(1, 1);
+        statement.BindInt(2, profile);
+        Stepped(statement.Step());
+    });
 }
 
 int SettingsStore::ActiveProfile() {
@@ -51,31 +57,44 @@ int SettingsStore::ActiveProfile() {
     SQLiteStatement statement;
     connection_.Prepare(statement, "SELECT profile FROM t_profile_data WHERE status = ?");
     statement.BindInt(1, 1);
-    return statement.Step() == kSqlRow ? statement.ColumnInt(0) : 0;
+    return GotRow(statement.Step()) ? statement.ColumnInt(0) : 0;
 }
 
 int SettingsStore::EnsureDefaultProfiles() {
-    // Held across the test and the creation: two threads filling at once on an empty file would
-    // otherwise both create the five profiles.
     std::lock_guard guard(lock_);
-    std::vector<ProfileRecord> profiles;
-    if (LoadProfiles(profiles) < 1) {
-        // One transaction, so a file never keeps a profile with only some of its values.
-        SQLiteAutoTransaction transaction(&connection_);
-        for (std::string_view name : kDefaultProfileNames) {
-            ProfileRecord record;
-            record.name = name;
-            AddProfile(record);
+    const int active = ActiveProfile();
+    if (active > 0 || LastFailure() != kSqlOk) {
+        return active;
+    }
+    // Tested again under the write lock, which every process takes before creating: any number
+    // of programs opening a new file at once leave exactly one set of profiles.
+    const bool completed = InOneTransaction([this] {
+        std::vector<ProfileRecord> profiles;
+        if (LoadProfiles(profiles) < 1 && LastFailure() == kSqlOk) {
+            CreateDefaultProfiles();
         }
-        SetActiveProfile(1);
-        transaction.Commit();
+        if (ActiveProfile() < 1 && LastFailure() == kSqlOk) {
+            SetActiveProfile(1);
+        }
+    });
+    return completed ? ActiveProfile() : 0;
+}
+
+void SettingsStore::CreateDefaultProfiles() {
+    // Ids 1 to 5 whatever the id counter says, so that the value rows a file may still hold for
+    // them (its profile rows lost) are theirs again.
+    SQLiteStatement statement;
+    int id = 0;
+    for (std::string_view name : kDefaultProfileNames) {
+        connection_.Prepare(statement,
+                            "INSERT INTO t_profile_data(profile, name, status, app, type) VALUES "
+                            "(?, ?, 0, '', 0)");
+        statement.BindInt(1, ++id);
+        statement.BindText(2, name);
+        if (Stepped(statement.Step())) {
+            InsertDefaultValues(id);
+        }
     }
-    int active = ActiveProfile();
-    if (active < 1) {
-        SetActiveProfile(1);
-        active = ActiveProfile();
-    }
-    return active;
 }
 
 }  // namespace quillon

@@ -29,6 +29,9 @@ struct KeyAssignment {
     std::string macro_desc;
 };
 
+// The function type of a button that plays a macro; its macro_value is the macro_id.
+inline constexpr int kMacroFunctionType = 23;
+
 // The macros the mouse can hold: the editing operations and the imports stop there.
 inline constexpr int kMaxMacros = 32;
 

@@ -56,8 +56,9 @@ bool SQLiteDB::Open(const std::string& path, int flags) {
         return false;
     }
     handle_ = opened;
+    sqlite3_busy_timeout(handle_, kBusyTimeoutMs);
     if ((flags & kOpenReadWrite) != 0) {
-        Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA busy_timeout = 2000;");
+        Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;");
     }
     return true;
 }
@@ -90,6 +91,22 @@ int SQLiteDB::Exec(const std::string& sql, RowCallback callback, void* argument)
         return SQLITE_MISUSE;
     }
     return sqlite3_exec(handle_, sql.c_str(), callback, argument, nullptr);
+}
+
+bool SQLiteDB::IsReadOnly() const {
+    return handle_ != nullptr && sqlite3_db_readonly(handle_, "main") == 1;
+}
+
+bool SQLiteDB::InTransaction() const {
+    return handle_ != nullptr && sqlite3_get_autocommit(handle_) == 0;
+}
+
+int SQLiteDB::ErrorCode() const {
+    return handle_ != nullptr ? sqlite3_errcode(handle_) : SQLITE_MISUSE;
+}
+
+int SQLiteDB::Changes() const {
+    return handle_ != nullptr ? sqlite3_changes(handle_) : 0;
 }
 
 std::int64_t SQLiteDB::LastInsertRowId() const {

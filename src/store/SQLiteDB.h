@@ -19,6 +19,9 @@ inline constexpr int kOpenFullMutex = 0x10000;
 
 // Result codes the store tests for (SQLite's own numbers).
 inline constexpr int kSqlOk = 0;
+inline constexpr int kSqlBusy = 5;
+inline constexpr int kSqlLocked = 6;
+inline constexpr int kSqlReadOnly = 8;
 inline constexpr int kSqlMisuse = 21;
 inline constexpr int kSqlRow = 100;
 inline constexpr int kSqlDone = 101;
@@ -27,6 +30,10 @@ inline constexpr int kSqlDone = 101;
 inline bool StepSucceeded(int rc) {
     return rc == kSqlOk || rc == kSqlRow || rc == kSqlDone;
 }
+
+// How long every connection, the window's and the command line's alike, waits for another
+// program's write to end before it gives up with "busy".
+inline constexpr int kBusyTimeoutMs = 5000;
 
 // One SQLite connection. Operations on a closed connection return SQLITE_MISUSE (21) without
 // touching SQLite.
@@ -38,19 +45,29 @@ class SQLiteDB {
     SQLiteDB(const SQLiteDB&) = delete;
     SQLiteDB& operator=(const SQLiteDB&) = delete;
 
-    // Closes what is open, then opens the file. A read-write connection then runs in write-ahead
-    // log mode with normal synchronisation (a power cut can lose the last commits, never the
-    // file) and waits up to 2 s for another program's write instead of failing at once.
+    // Closes what is open, then opens the file. Every connection waits up to kBusyTimeoutMs for
+    // another program's write instead of failing at once; a read-write one then runs in
+    // write-ahead log mode with normal synchronisation (a power cut can lose the last commits,
+    // never the file).
     bool Open(const std::string& path, int flags);
     // True when closed or already closed; false when SQLite refused (the handle is kept).
     bool Close();
     bool IsOpen() const { return handle_ != nullptr; }
+    // True when SQLite opened the file for reading only (it does so silently when the file may
+    // not be written).
+    bool IsReadOnly() const;
+    // True inside BEGIN ... COMMIT.
+    bool InTransaction() const;
+    // The result code of the connection's last failed call; SQLITE_MISUSE when closed.
+    int ErrorCode() const;
 
     // Compiles sql into statement, finalizing what it held before.
     int Prepare(SQLiteStatement& statement, std::string_view sql);
     using RowCallback = int (*)(void* argument, int columns, char** values, char** names);
     int Exec(const std::string& sql, RowCallback callback = nullptr, void* argument = nullptr);
 
+    // Rows the last INSERT, UPDATE or DELETE changed; 0 when closed.
+    int Changes() const;
     // Row id of the last insert on this connection; -1 when closed.
     std::int64_t LastInsertRowId() const;
 

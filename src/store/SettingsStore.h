@@ -9,15 +9,20 @@
 #include "store/DatabaseFileCheck.h"
 #include "store/Records.h"
 #include "store/SQLiteDB.h"
+#include "store/SQLiteStatement.h"
 
 namespace quillon {
 
 // The settings database of the mouse model in use: one connection, the lock that serialises its
 // users (the window thread and the device worker), and the operations on its tables. Failures
-// come back as false, id 0, empty text or zero records; the store never shows a message.
+// come back as false, id 0, empty text or zero records, and LastFailure() says why; the store
+// never shows a message.
 //
-// Every table operation holds the store lock for its whole statement sequence. The lock is
-// recursive, so an operation may call another.
+// Every table operation holds the store lock for its whole statement sequence, and every one
+// that writes more than one row is one transaction: it lands whole or not at all. The lock is
+// recursive, so an operation may call another. Other programs may use the same file at once
+// (the window and quillonctl); SQLite's file locks keep them apart, and every connection waits
+// up to kBusyTimeoutMs for another's write.
 class SettingsStore {
   public:
     // The process's store, created on first use.
@@ -37,8 +42,11 @@ class SettingsStore {
     // true. An existing file is first checked read-only: a file that is not one of ours is
     // refused and never written; LastProblem() then says why.
     bool OpenForDevice(const std::string& dataFolder, std::string_view modelKey);
-    // What the catalogue's load step calls: closes whatever is open, then OpenForDevice.
+    // What the catalogue's load step calls: closes whatever is open, then OpenForDevice. A key
+    // that IsUsableModelKey() refuses opens nothing (LastProblem() is NoModel).
     bool OpenSettingsDatabase(const std::string& dataFolder, std::string_view modelKey);
+    // A catalogue's device_attr that names a database: not empty, no control characters.
+    static bool IsUsableModelKey(std::string_view modelKey);
     // Creates the file at DatabasePath() with the schema; true when every statement succeeded.
     bool CreateDatabase();
     // Factory reset: OpenForDevice, then ClearAll.
@@ -50,19 +58,28 @@ class SettingsStore {
     // Why the last open failed; Ours when it did not.
     DatabaseFileState LastProblem() const;
 
-    // Runs `writes` (calls of the operations below) in one transaction under the store lock: a
-    // device read stores some seventy rows with one commit instead of seventy. Keep device
-    // traffic out of `writes`, or the window thread waits on the mouse; do not nest.
-    void InOneTransaction(const std::function<void()>& writes);
+    // Runs `writes` (calls of the operations below) as one write transaction under the store
+    // lock: a device read stores some seventy rows with one commit instead of seventy, an import
+    // lands whole. Committed only when every step inside succeeded, else rolled back; true when
+    // committed. Nests (as a savepoint of the outer one). Keep device traffic out of `writes`, or
+    // the window thread waits on the mouse.
+    bool InOneTransaction(const std::function<void()>& writes);
+
+    // SQLite's code for why this thread's last operation failed; 0 when it succeeded. A read that
+    // found nothing succeeded: this tells "no such row" from "could not be read". Inside
+    // InOneTransaction, the last step that failed.
+    int LastFailure() const;
+    // A code of LastFailure() for a message: "read-only", "disk full", "busy: ...".
+    static std::string DescribeFailure(int code);
 
     // ---- Schema and defaults (Defaults.cpp) ----
 
-    // The 27 default rows of a profile.
-    void InsertDefaultValues(int profile);
+    // The 27 default rows of a profile; keys it already has keep their rows.
+    bool InsertDefaultValues(int profile);
     // Writes the restore values back; report_rate follows the connection mode (0 cable).
-    void ResetProfileValues(int profile, int connectionMode);
+    bool ResetProfileValues(int profile, int connectionMode);
     // Empties every table (and the optional ones where a file has them) and restarts the ids.
-    void ClearAll();
+    bool ClearAll();
 
     // ---- Configuration values (ConfigValues.cpp) ----
 
@@ -70,6 +87,9 @@ class SettingsStore {
     bool GetValue(int profile, std::string_view key, std::string& value);
     // Updates an existing row only; an unknown key stores nothing and still returns true.
     bool SetValue(int profile, std::string_view key, std::string_view value);
+    // The same, but false when the profile has no row for the key (LastFailure() is then 0):
+    // for callers that report the value as stored.
+    bool ReplaceValue(int profile, std::string_view key, std::string_view value);
 
     // ---- Profiles (ProfileRecords.cpp) ----
 
@@ -83,7 +103,8 @@ class SettingsStore {
     int ActiveProfile();
     // The store's part of filling the profile selector: creates the five default profiles when
     // there are none (profile 1 active), makes profile 1 active when none is, and returns the
-    // active profile (0 when there is none, e.g. with no database open).
+    // active profile (0 when there is none, e.g. with no database open; LastFailure() then tells
+    // a failure from a file without profile 1).
     int EnsureDefaultProfiles();
 
     // ---- Button assignments (KeyAssignmentRecords.cpp) ----
@@ -109,8 +130,9 @@ class SettingsStore {
     // Deletes the macro, then its steps; the steps stay when the macro could not be deleted.
     bool RemoveMacro(int macroId);
     int InsertMacroItem(const MacroItem& item);
-    // Inserts every step in one transaction and empties the vector.
-    void InsertMacroItems(std::vector<MacroItem>& items);
+    // Inserts every step in one transaction and empties the vector. A step that fails does not
+    // stop the others; the result is then false.
+    bool InsertMacroItems(std::vector<MacroItem>& items);
     // The macro's steps sorted by record_index.
     int LoadMacroItems(int macroId, std::vector<MacroItem>& list);
     // Every step of every macro sorted by macro_id, then record_index: one query where a
@@ -121,6 +143,13 @@ class SettingsStore {
   private:
     bool OpenExisting();
     bool RunSchema();
+    void CreateDefaultProfiles();
+    void ReadMacroItems(SQLiteStatement& statement, std::vector<MacroItem>& list);
+    // Record a step's outcome for LastFailure(). Stepped: the step success test; GotRow: the
+    // step gave a row.
+    bool Stepped(int rc);
+    bool GotRow(int rc);
+    void Failed(int rc);
     // Runs a statement with one int parameter; the step success test.
     bool RunWithId(std::string_view sql, int id);
     int InsertedId(int stepResult);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "cli/DeviceSession.h"
@@ -89,11 +90,22 @@ TEST(DevicesCommand, RefusesBadOptions) {
 }
 
 TEST(DevicesCommand, WithoutACatalogueNoMouseIsAccepted) {
-    test::CliResult result =
-        test::RunCli({"--emulate", "--config", "/nonexistent/config.xml", "--json", "devices"});
+    test::TempDir resources;
+    setenv("QUILLON_RESOURCE_DIR", resources.path().c_str(), 1);
+    test::CliResult result = test::RunCli({"--emulate", "--json", "devices"});
+    unsetenv("QUILLON_RESOURCE_DIR");
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.err.find("warning: cannot read the device catalogue"), std::string::npos);
     EXPECT_EQ(result.out, "{\"connection_mode\":-1,\"entries\":[]}\n");
+
+    // One the user named must be read.
+    result =
+        test::RunCli({"--emulate", "--config", "/nonexistent/config.xml", "--json", "devices"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("cannot read the device catalogue: /nonexistent/config.xml"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.out, "");
 }
 
 TEST(DevicesCommand, VirtualMouseKeepsItsStateInTheNamedFile) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "support/CliRun.h"
 #include "support/TempDir.h"
 
@@ -20,17 +22,40 @@ TEST(ModelsCommand, PrintsTheShippedCatalogueAsJson) {
     EXPECT_NE(r.out.find(R"("software":{"version":"1.0.0")"), std::string::npos) << r.out;
 }
 
-TEST(ModelsCommand, AnUnreadableCatalogueWarnsAndPrintsEmptyLists) {
+TEST(ModelsCommand, ANamedCatalogueThatCannotBeReadIsAnError) {
     test::TempDir dir;
     dir.write("broken.xml", "<config><device>");
-    for (const std::string file : {"broken.xml", "missing.xml"}) {
-        test::CliResult r = test::RunCli({"models", "--config", dir.file(file), "--json"});
-        EXPECT_EQ(r.status, 0);
-        EXPECT_NE(r.err.find("warning: cannot read the device catalogue"), std::string::npos);
-        EXPECT_NE(r.out.find(R"({"models":[],"modes":[],"software":{"version":"")"),
+    dir.write("other.xml", "<other/>");
+    const struct {
+        const char* file;
+        const char* reason;
+    } cases[] = {
+        {"broken.xml", "broken.xml: not well-formed XML"},
+        {"missing.xml", "missing.xml: No such file or directory"},
+        {"other.xml", "other.xml: not a device catalogue"},
+        {"", ": not a regular file (a folder)"},
+    };
+    for (const auto& c : cases) {
+        test::CliResult r = test::RunCli({"models", "--config", dir.file(c.file), "--json"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find(std::string("cannot read the device catalogue: ") + dir.path()),
                   std::string::npos)
-            << r.out;
+            << r.err;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
     }
+}
+
+// Without a shipped catalogue (a bare build tree) the lists are empty, with a warning.
+TEST(ModelsCommand, AMissingShippedCatalogueWarnsAndPrintsEmptyLists) {
+    test::TempDir resources;
+    setenv("QUILLON_RESOURCE_DIR", resources.path().c_str(), 1);
+    test::CliResult r = test::RunCli({"models", "--json"});
+    unsetenv("QUILLON_RESOURCE_DIR");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("warning: cannot read the device catalogue"), std::string::npos);
+    EXPECT_NE(r.out.find(R"({"models":[],"modes":[],"software":{"version":"")"), std::string::npos)
+        << r.out;
 }
 
 TEST(Cli, RejectsUnknownCommandsAndOptionsWithUsageStatus) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "store/SQLiteDB.h"
 #include "support/CliRun.h"
 #include "support/TempDir.h"
 
@@ -98,7 +99,7 @@ TEST_F(StoreCommandsTest, MistakesGetOneLineAndTheirExitStatus) {
         {{"profile", "use", "two"}, 64, "needs a profile number, not 'two'"},
         {{"--config", "/nonexistent/config.xml", "values"},
          1,
-         "cannot read the device catalogue '/nonexistent/config.xml'"},
+         "cannot read the device catalogue: /nonexistent/config.xml: No such file"},
     };
     for (const Case& c : cases) {
         CliResult result = Run(c.words);
@@ -149,6 +150,55 @@ TEST_F(StoreCommandsTest, TheSqliteProgramReadsTheCreatedFile) {
         GTEST_SKIP() << "the sqlite3 program is not installed";
     }
     EXPECT_EQ(output, "135|1\n");
+}
+
+TEST_F(StoreCommandsTest, ACatalogueWithoutAUsableModelOpensNoDatabase) {
+    TempDir catalogues;
+    const struct {
+        const char* device;
+        const char* reason;
+    } cases[] = {
+        {"<mouse name=\"Other\" device_type=\"102\" device_attr=\"X9\"/>",
+         "no model of device type 101 with a device_attr"},
+        {"<mouse name=\"Q\" device_type=\"101\" device_attr=\"\"/>",
+         "no model of device type 101 with a device_attr"},
+        {"<mouse name=\"Q\" device_type=\"101\" device_attr=\"Q&#10;1\"/>",
+         "its device_attr holds control characters"},
+        {"<mouse name=\"Q\" device_type=\"101\" device_attr=\"Q\x1b[2J\"/>",
+         "its device_attr holds control characters"},
+    };
+    for (const auto& c : cases) {
+        catalogues.write("c.xml",
+                         std::string("<config><device>") + c.device + "</device></config>");
+        CliResult result = Run({"--config", catalogues.file("c.xml"), "profile", "list"});
+        EXPECT_EQ(result.status, 1) << c.device;
+        EXPECT_NE(result.err.find("names no supported model (" + std::string(c.reason) + ")"),
+                  std::string::npos)
+            << result.err;
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(data.file("db")));
+}
+
+TEST_F(StoreCommandsTest, AValueTheProfileLacksIsNeverReportedAsStored) {
+    ASSERT_EQ(Run({"profile", "list"}).status, 0);
+    {
+        SQLiteDB db;
+        ASSERT_TRUE(db.Open(DbPath(), kOpenReadWrite));
+        ASSERT_EQ(db.Exec("DELETE FROM t_configdata WHERE profile = 1 AND key IN "
+                          "('dpi_group0_value', 'dpi_index', 'report_rate')"),
+                  kSqlOk);
+    }
+    for (const std::vector<std::string>& words :
+         std::vector<std::vector<std::string>>{{"dpi", "set", "1", "900"},
+                                               {"dpi", "select", "2"},
+                                               {"rate", "500"},
+                                               {"set", "report_rate", "3"}}) {
+        CliResult result = Run(words);
+        EXPECT_EQ(result.status, 1) << words[0];
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("unknown key '"), std::string::npos) << result.err;
+    }
 }
 
 }  // namespace

@@ -107,6 +107,30 @@ TEST_F(WorkerCommandsTest, ResetAndRestoreDefaultsBringBackTheDefaults) {
     EXPECT_TRUE(Has(Run({"--json", "read"}).out, R"("report_rate":1000)"));
 }
 
+TEST_F(WorkerCommandsTest, RestoreDefaultsOverTheReceiverStoresTheReceiversReportRate) {
+    ASSERT_EQ(Run({"rate", "1000"}, "data", "receiver").status, 0);
+    test::CliResult restored = Run({"restore-defaults"}, "data", "receiver");
+    ASSERT_EQ(restored.status, 0) << restored.err;
+    EXPECT_TRUE(Has(restored.out, "250 Hz")) << restored.out;
+    EXPECT_EQ(Run({"get", "report_rate"}).out, "2\n") << "250 Hz over the receiver, not 1000";
+}
+
+TEST_F(WorkerCommandsTest, MacrosThatDoNotFitTheMouseAreNamedInAWholeSentence) {
+    std::string file = "<macro><macroinfo macro_name=\"long\" play_times=\"1\"/><macroitems>";
+    for (int i = 0; i < 200; ++i) {
+        file += "<item index=\"" + std::to_string(i) + "\" type=\"" + std::to_string(2 + i % 2) +
+                "\" value=\"65\"/>";
+    }
+    dir.write("long.xml", file + "</macroitems></macro>");
+    for (int i = 0; i < 8; ++i) {
+        ASSERT_EQ(Run({"macro", "import", dir.file("long.xml")}).status, 0);
+    }
+    test::CliResult applied = Run({"apply"});
+    EXPECT_EQ(applied.status, 1);
+    EXPECT_TRUE(Has(applied.err, "the macros were not sent: ")) << applied.err;
+    EXPECT_TRUE(applied.err.ends_with("; the buttons and settings were sent\n")) << applied.err;
+}
+
 TEST_F(WorkerCommandsTest, UsageErrors) {
     for (const std::vector<std::string>& words :
          std::vector<std::vector<std::string>>{{"dpi", "set", "7", "800"},

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+
 #include "device/DeviceWatcher.h"
 
 namespace quillon {
@@ -18,8 +21,14 @@ TEST(DeviceWatcher, TakesAddAndRemoveActionsOnly) {
 TEST(DeviceWatcher, StartsAndStopsCleanlyWhetherOrNotUdevIsThere) {
     DeviceWatcher watcher;
     watcher.Start([](DeviceChangeEvent, const std::string&) {});
-    watcher.Stop();
-    watcher.Stop();
+    // A watcher thread left blocked in its wait for events would keep Stop from returning; the
+    // bound is far above any real stop, only there to tell a hang from a return.
+    auto stop = std::async(std::launch::async, [&watcher] {
+        watcher.Stop();
+        watcher.Stop();
+    });
+    ASSERT_EQ(stop.wait_for(std::chrono::seconds(5)), std::future_status::ready)
+        << "Stop did not return";
     EXPECT_EQ(watcher.Start([](DeviceChangeEvent, const std::string&) {}),
               watcher.Start([](DeviceChangeEvent, const std::string&) {}));
 }

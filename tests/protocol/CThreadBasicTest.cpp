@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 namespace quillon {
@@ -17,11 +18,14 @@ class CountingThread : public CThreadBasic {
     ~CountingThread() override { Finish(); }
     std::atomic<int> steps = 0;
     std::atomic<int> stepMs = 0;  // how long each step blocks
+    // Set when a step has returned; outlives the object.
+    std::shared_ptr<std::atomic<bool>> stepEnded = std::make_shared<std::atomic<bool>>(false);
 
   protected:
     bool Step() override {
         ++steps;
         std::this_thread::sleep_for(milliseconds(stepMs.load()));
+        *stepEnded = true;
         return true;
     }
 };
@@ -65,8 +69,11 @@ TEST(CThreadBasicTest, StopGivesUpAfterOneSecondWhileALongStepRunsAndTheObjectSt
     EXPECT_GE(waited, milliseconds(CThreadBasic::kStopWaitMs - 50));
     EXPECT_LT(waited, milliseconds(2000));
     EXPECT_FALSE(thread->Start());  // the old step has not ended yet
-    thread.reset();                 // waits for the step instead of running it on a dead object
-    SUCCEED();
+    const std::shared_ptr<std::atomic<bool>> stepEnded = thread->stepEnded;
+    EXPECT_FALSE(*stepEnded);
+    thread.reset();  // waits for the step instead of running it on a dead object
+    EXPECT_TRUE(*stepEnded) << "the object was destroyed while its step still ran";
+    EXPECT_GE(Clock::now() - before, milliseconds(2400));
 }
 
 }  // namespace

@@ -45,6 +45,18 @@ TEST(DatabaseFileTest, OpeningAMissingFileCreatesFolderFileAndSchema) {
               std::vector<std::string>{"9"});
 }
 
+TEST(DatabaseFileTest, AFolderThatCannotBeMadeIsNamedWithTheReason) {
+    TempDir dir;
+    dir.write("db", "a file where the folder should be");
+    dir.write("data", "a file above the folder");
+    for (const std::string& folder : {dir.path(), dir.file("data/inner")}) {
+        SettingsStore store;
+        EXPECT_FALSE(store.OpenForDevice(folder, "Q1"));
+        EXPECT_EQ(store.LastProblem(), DatabaseFileState::NotAFolder) << folder;
+        EXPECT_FALSE(store.IsOpened());
+    }
+}
+
 TEST(DatabaseFileTest, ReopeningKeepsWhatWasStored) {
     TempDir dir;
     {
@@ -89,9 +101,13 @@ TEST(DatabaseFileTest, ModelKeyCannotLeadOutOfTheDatabaseFolder) {
     ASSERT_TRUE(store.OpenForDevice(dir.path(), "../../evil"));
     EXPECT_EQ(store.DatabasePath(), dir.file("db/.._.._evil_data_rdn.db"));
     EXPECT_TRUE(fs::exists(dir.file("db/.._.._evil_data_rdn.db")));
-    // An empty key (no catalogue model) still names a file in db/.
-    EXPECT_TRUE(store.OpenSettingsDatabase(dir.path(), ""));
-    EXPECT_TRUE(fs::exists(dir.file("db/_data_rdn.db")));
+    // An empty key (no catalogue model) or one with control characters opens nothing at all.
+    for (std::string key : {"", "Q1\n", "Q\x1b[2J"}) {
+        EXPECT_FALSE(store.OpenSettingsDatabase(dir.path(), key));
+        EXPECT_FALSE(store.IsOpened());
+        EXPECT_EQ(store.LastProblem(), DatabaseFileState::NoModel);
+    }
+    EXPECT_EQ(FolderListing(dir.file("db")), std::vector<std::string>{".._.._evil_data_rdn.db"});
 }
 
 struct BadFile {
@@ -218,6 +234,36 @@ TEST(DatabaseFileTest, AnEmptyOrHalfCreatedFileIsCompleted) {
         EXPECT_EQ(store.EnsureDefaultProfiles(), 1);
         EXPECT_EQ(QueryColumn(path, "SELECT count(*) FROM sqlite_master WHERE type = 'table'"),
                   std::vector<std::string>{"9"});
+    }
+}
+
+// A file that lost its profile rows (the table dropped or emptied by hand or by another tool)
+// gets the five profiles back with the value rows it still holds, not a second copy of them.
+TEST(DatabaseFileTest, LostProfileRowsComeBackWithoutASecondCopyOfTheValues) {
+    for (const char* loss : {"DROP TABLE t_profile_data", "DELETE FROM t_profile_data"}) {
+        SCOPED_TRACE(loss);
+        TempDir dir;
+        const std::string path = dir.file("db/Q1_data_rdn.db");
+        {
+            SettingsStore store;
+            ASSERT_TRUE(store.OpenForDevice(dir.path(), "Q1"));
+            ASSERT_EQ(store.EnsureDefaultProfiles(), 1);
+            ASSERT_TRUE(store.SetValue(3, "dpi_index", "4"));
+        }
+        QuerySql(path, loss);
+        QuerySql(path, "DELETE FROM t_configdata WHERE profile = 5 AND key = 'sleep_light'");
+        SettingsStore store;
+        ASSERT_TRUE(store.OpenForDevice(dir.path(), "Q1"));
+        EXPECT_EQ(store.EnsureDefaultProfiles(), 1);
+        EXPECT_EQ(QueryColumn(path, "SELECT profile || name FROM t_profile_data"),
+                  (std::vector<std::string>{"1800", "2801", "3811", "4821", "5831"}));
+        EXPECT_EQ(QueryColumn(path, "SELECT count(*) FROM t_configdata"),
+                  std::vector<std::string>{"135"});
+        std::string value;
+        EXPECT_TRUE(store.GetValue(3, "dpi_index", value));
+        EXPECT_EQ(value, "4") << "the values the file kept are the profile's again";
+        EXPECT_TRUE(store.GetValue(5, "sleep_light", value)) << "a missing key is added";
+        EXPECT_EQ(value, "10");
     }
 }
 

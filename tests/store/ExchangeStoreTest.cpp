@@ -53,6 +53,9 @@ class ExchangeStoreTest : public StoreFixture {
         }
         return values;
     }
+
+    // Key codes of imported buttons that play a macro the database does not have.
+    std::vector<int> withoutMacro;
 };
 
 TEST_F(ExchangeStoreTest, ProfileExportedAndImportedElsewhereKeepsRowsAndValues) {
@@ -66,7 +69,7 @@ TEST_F(ExchangeStoreTest, ProfileExportedAndImportedElsewhereKeepsRowsAndValues)
 
     std::string reason;
     ASSERT_TRUE(ExportProfileFile(store, 1, "Profile 1", dir.file("p.xml"), reason)) << reason;
-    ASSERT_TRUE(ImportProfileFile(store, 2, dir.file("p.xml"), reason)) << reason;
+    ASSERT_TRUE(ImportProfileFile(store, 2, dir.file("p.xml"), reason, withoutMacro)) << reason;
 
     EXPECT_EQ(Buttons(2), Buttons(1));
     EXPECT_EQ(Buttons(2).size(), 3u);
@@ -105,7 +108,8 @@ TEST_F(ExchangeStoreTest, RefusedProfileFileLeavesTheDatabaseAsItWas) {
     for (const char* text : files) {
         dir.write("bad.xml", text);
         std::string reason;
-        EXPECT_FALSE(ImportProfileFile(store, 2, dir.file("bad.xml"), reason)) << text;
+        EXPECT_FALSE(ImportProfileFile(store, 2, dir.file("bad.xml"), reason, withoutMacro))
+            << text;
         EXPECT_FALSE(reason.empty()) << text;
         EXPECT_EQ(Snapshot(), before) << text;
     }
@@ -117,7 +121,7 @@ TEST_F(ExchangeStoreTest, ProfileFileWithoutProfileInfoOnlyClearsTheButtons) {
     const std::vector<std::string> values = Values(3);
     dir.write("p.xml", "<?xml version=\"1.0\"?>\r\n<profile/>\r\n");
     std::string reason;
-    ASSERT_TRUE(ImportProfileFile(store, 3, dir.file("p.xml"), reason)) << reason;
+    ASSERT_TRUE(ImportProfileFile(store, 3, dir.file("p.xml"), reason, withoutMacro)) << reason;
     EXPECT_TRUE(Buttons(3).empty());
     EXPECT_EQ(Buttons(4).size(), 1u) << "other profiles keep their buttons";
     EXPECT_EQ(Values(3), values);
@@ -129,7 +133,7 @@ TEST_F(ExchangeStoreTest, MissingValuesExportEmptyAndImportAsUnchanged) {
     ASSERT_TRUE(ExportProfileFile(store, 1, "P", dir.file("p.xml"), reason));
     EXPECT_NE(dir.read("p.xml").find("<scroll_flag value=\"\"/>"), std::string::npos);
     store.SetValue(2, "scroll_flag", "1");
-    ASSERT_TRUE(ImportProfileFile(store, 2, dir.file("p.xml"), reason)) << reason;
+    ASSERT_TRUE(ImportProfileFile(store, 2, dir.file("p.xml"), reason, withoutMacro)) << reason;
     std::string value;
     store.GetValue(2, "scroll_flag", value);
     EXPECT_EQ(value, "1");
@@ -210,6 +214,148 @@ TEST_F(ExchangeStoreTest, MacroImportIsRefusedWhenThirtyTwoMacrosExist) {
 
     dir.write("bad.xml", "<macro>");
     EXPECT_EQ(ImportMacroFile(store, dir.file("bad.xml"), reason), 0);
+}
+
+// Everything a macro import may touch, as text.
+SqlRows MacroTables(const std::string& path) {
+    SqlRows rows = QuerySql(path, "SELECT * FROM t_macro_data");
+    SqlRows items = QuerySql(path, "SELECT * FROM t_macrorecord");
+    rows.insert(rows.end(), items.begin(), items.end());
+    return rows;
+}
+
+TEST_F(ExchangeStoreTest, MacroFilesOutsideWhatTheEditorMakesAreRefusedNamingTheValue) {
+    const int existing = store.AddMacro("kept");
+    MacroItem step;
+    step.macro_id = existing;
+    step.type = 1;
+    step.value = 20;
+    ASSERT_NE(store.InsertMacroItem(step), 0);
+    // A file the editor could have written, with one attribute of the header or the step set to
+    // `value`.
+    auto file = [](bool inHeader, const std::string& attribute, const std::string& value) {
+        std::vector<std::pair<std::string, std::string>> header = {{"macro_name", "m"},
+                                                                   {"macro_type", "0"},
+                                                                   {"play_times", "1"},
+                                                                   {"delay_type", "0"},
+                                                                   {"delay_time", "0"}};
+        std::vector<std::pair<std::string, std::string>> item = {
+            {"desc", "d"}, {"index", "0"}, {"type", "2"}, {"value", "65"}, {"timestamp", "0"}};
+        auto element = [&](const char* name, auto& attributes) {
+            std::string text = std::string("<") + name;
+            for (auto& [key, text_value] : attributes) {
+                if (key == attribute && (&attributes == &header) == inHeader) {
+                    text_value = value;
+                }
+                text += " " + key + "=\"" + text_value + "\"";
+            }
+            return text + "/>";
+        };
+        return "<macro>" + element("macroinfo", header) + "<macroitems>" + element("item", item) +
+               "</macroitems></macro>";
+    };
+    std::string tooMany = "<macro><macroinfo macro_name=\"m\"/><macroitems>";
+    for (int i = 0; i <= 200; ++i) {
+        tooMany += "<item index=\"" + std::to_string(i) + "\" type=\"1\" value=\"10\"/>";
+    }
+    tooMany += "</macroitems></macro>";
+    const bool kHeader = true;
+    const bool kItem = false;
+    struct Case {
+        std::string text;
+        std::string named;  // what the reason must say
+    };
+    const Case cases[] = {
+        {file(kHeader, "delay_time", "12abc"),
+         "delay_time \"12abc\" is not a whole decimal number"},
+        {file(kItem, "timestamp", "1e9"), "<item> 1: timestamp \"1e9\""},
+        {file(kItem, "index", "0x10"), "index \"0x10\""},
+        {file(kHeader, "delay_type", "\xEF\xBC\x91"), "delay_type"},  // a full-width 1
+        {file(kItem, "timestamp", "2147483648"), "timestamp \"2147483648\""},
+        {file(kItem, "index", " 1"), "index \" 1\""},
+        {file(kHeader, "play_times", "0"), "play_times \"0\" is outside 1..255"},
+        {file(kHeader, "play_times", "256"), "play_times \"256\""},
+        {file(kHeader, "macro_type", "3"), "macro_type \"3\""},
+        {file(kItem, "type", "13"), "<item> 1: type \"13\" is outside 1..12"},
+        {file(kItem, "type", "0"), "type \"0\""},
+        {file(kHeader, "delay_time", "15001"), "delay_time \"15001\""},
+        {"<macro><macroinfo macro_name=\"m\"/><macroitems><item type=\"1\" value=\"0\"/>"
+         "</macroitems></macro>",
+         "value \"0\" is outside 1..15000"},
+        {"<macro><macroinfo macro_name=\"m\"/><macroitems><item type=\"1\" value=\"15001\"/>"
+         "</macroitems></macro>",
+         "value \"15001\""},
+        {"<macro><macroinfo macro_name=\"m\"/><macroitems><item type=\"1\" value=\"-5\"/>"
+         "</macroitems></macro>",
+         "value \"-5\""},
+        {tooMany, "more than 200 steps"},
+        {file(kHeader, "macro_name", std::string("a\0b", 3)), "macro_name holds a NUL character"},
+        {file(kItem, "desc", std::string("x\0", 2)), "desc holds a NUL character"},
+    };
+    const SqlRows before = MacroTables(DbPath());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 160));
+        dir.write("m.xml", c.text);
+        std::string reason;
+        EXPECT_EQ(ImportMacroFile(store, dir.file("m.xml"), reason), 0);
+        EXPECT_NE(reason.find(c.named), std::string::npos) << reason;
+        EXPECT_FALSE(reason.empty());
+        EXPECT_EQ(MacroTables(DbPath()), before);
+    }
+    dir.write("m.xml", file(kItem, "timestamp", "-2147483648"));
+    std::string reason;
+    EXPECT_GT(ImportMacroFile(store, dir.file("m.xml"), reason), existing) << reason;
+}
+
+TEST_F(ExchangeStoreTest, AnImportTheDatabaseRefusesPartwayLeavesEverythingAsItWas) {
+    KeyAssignment old = Row(2, 4, 21, 1, 0, "old");
+    ASSERT_NE(store.SaveKeyAssignment(old), 0);
+    dir.write("p.xml",
+              "<profile><profileinfo name=\"p\"><keyitems>"
+              "<item key_code=\"3\" macro_type=\"21\" macro_value=\"2\" macro_value2=\"0\"/>"
+              "</keyitems><Mouse_DPI dpi_flag=\"7\" dpi_index=\"1\" dpi_count=\"3\"/>"
+              "<Mouse><report_rate value=\"1\"/></Mouse></profileinfo></profile>");
+    dir.write("m.xml",
+              "<macro><macroinfo macro_name=\"m\" play_times=\"1\"/><macroitems>"
+              "<item index=\"0\" type=\"2\" value=\"65\"/><item index=\"1\" type=\"3\" "
+              "value=\"65\"/></macroitems></macro>");
+    // The last write of each import fails, after the others have run.
+    QuerySql(DbPath(),
+             "CREATE TRIGGER refuse_value BEFORE UPDATE ON t_configdata WHEN NEW.key = "
+             "'report_rate' BEGIN SELECT RAISE(ABORT, 'no'); END");
+    QuerySql(DbPath(),
+             "CREATE TRIGGER refuse_step BEFORE INSERT ON t_macrorecord WHEN NEW.type = 3 BEGIN "
+             "SELECT RAISE(ABORT, 'no'); END");
+    const SqlRows profileBefore = Snapshot();
+    const SqlRows macrosBefore = MacroTables(DbPath());
+    std::string reason;
+    EXPECT_FALSE(ImportProfileFile(store, 2, dir.file("p.xml"), reason, withoutMacro));
+    EXPECT_NE(reason.find("the profile is as it was"), std::string::npos) << reason;
+    EXPECT_EQ(Snapshot(), profileBefore) << "the old button is back, dpi_flag was not kept";
+    EXPECT_EQ(ImportMacroFile(store, dir.file("m.xml"), reason), 0);
+    EXPECT_NE(reason.find("nothing was stored"), std::string::npos) << reason;
+    EXPECT_EQ(MacroTables(DbPath()), macrosBefore) << "no macro without its steps";
+}
+
+TEST_F(ExchangeStoreTest, AButtonPlayingAMacroThisDatabaseLacksIsKeptAndNamed) {
+    const int here = store.AddMacro("here");
+    dir.write("p.xml",
+              "<profile><profileinfo name=\"p\"><keyitems>"
+              "<item key_code=\"4\" macro_type=\"23\" macro_value=\"" +
+                  std::to_string(here) +
+                  "\" macro_value2=\"0\" macro_desc=\"here\"/>"
+                  "<item key_code=\"5\" macro_type=\"23\" macro_value=\"17\" "
+                  "macro_value2=\"0\" macro_desc=\"elsewhere\"/>"
+                  "<item key_code=\"6\" macro_type=\"23\" macro_value=\"18\" "
+                  "macro_value2=\"1\" macro_desc=\"also elsewhere\"/>"
+                  "</keyitems></profileinfo></profile>");
+    std::string reason;
+    ASSERT_TRUE(ImportProfileFile(store, 1, dir.file("p.xml"), reason, withoutMacro)) << reason;
+    EXPECT_EQ(withoutMacro, (std::vector<int>{5, 6}));
+    EXPECT_EQ(QueryColumn(DbPath(),
+                          "SELECT macro_value FROM t_key_macro_data WHERE profile = 1 "
+                          "ORDER BY key_code"),
+              (std::vector<std::string>{std::to_string(here), "17", "18"}));
 }
 
 }  // namespace

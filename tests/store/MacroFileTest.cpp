@@ -115,14 +115,13 @@ TEST(MacroFile, MacroWithoutStepsWritesAnEmptyMacroItems) {
     EXPECT_FALSE(WriteMacroFile(dir.file("no/such/folder/m.xml"), content, reason));
 }
 
-TEST(MacroFile, LenientReadingOfNumbersAndOrder) {
+TEST(MacroFile, AbsentNumbersReadAsZeroAndOnlyTheFileOrderCounts) {
     test::TempDir dir;
-    dir.write(
-        "m.xml",
-        "<macro><macroinfo macro_name=\"m\" macro_type=\"x\" play_times=\"7 times\"/>"
-        "<macroitems><item desc=\"a\" type=\"2\" value=\"65\"/>"
-        "<item desc=\"b\" index=\"-3\" type=\"\" value=\"0x10\" timestamp=\"12\"/></macroitems>"
-        "</macro>");
+    dir.write("m.xml",
+              "<macro><macroinfo macro_name=\"m\" play_times=\"7\"/>"
+              "<macroitems><item desc=\"a\" type=\"2\" value=\"65\"/>"
+              "<item desc=\"b\" index=\"-3\" type=\"1\" value=\"\" timestamp=\"12\"/>"
+              "</macroitems></macro>");
     MacroFileContent read;
     std::string reason;
     ASSERT_TRUE(ReadMacroFile(dir.file("m.xml"), read, reason)) << reason;
@@ -131,8 +130,8 @@ TEST(MacroFile, LenientReadingOfNumbersAndOrder) {
     ASSERT_EQ(read.items.size(), 2u);
     EXPECT_EQ(read.items[0].record_index, 0) << "no index reads as 0";
     EXPECT_EQ(read.items[1].record_index, -3);
-    EXPECT_EQ(read.items[1].type, 0);
-    EXPECT_EQ(read.items[1].value, 0);
+    EXPECT_EQ(read.items[1].type, 1);
+    EXPECT_EQ(read.items[1].value, 0) << "an empty value reads as 0";
     EXPECT_EQ(read.items[1].delay_time, 12);
 
     dir.write(

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <set>
+#include <thread>
+
 #include "SqlHelpers.h"
 #include "StoreFixture.h"
 
@@ -104,6 +108,32 @@ TEST_F(MacrosTest, BulkInsertIsOneTransactionAndKeepsGoingAfterAFailedRow) {
     EXPECT_EQ(store.LoadMacroItems(macro, loaded), 19);
     EXPECT_EQ(QueryColumn(DbPath(), "SELECT count(*) FROM t_macrorecord WHERE value = 13"),
               std::vector<std::string>{"0"});
+}
+
+TEST_F(MacrosTest, AnotherConnectionSeesTheBulkInsertWholeOrNotAtAll) {
+    const int macro = store.AddMacro("m");
+    // Each insert takes a while, so that a reader polling beside it would see rows committed one
+    // by one.
+    QuerySql(DbPath(),
+             "CREATE TRIGGER slow AFTER INSERT ON t_macrorecord BEGIN SELECT count(*) FROM (WITH "
+             "RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n LIMIT 30000) SELECT x "
+             "FROM n); END");
+    std::vector<MacroItem> items;
+    for (int i = 0; i < 20; ++i) {
+        items.push_back(Step(macro, i, i));
+    }
+    std::atomic<bool> done = false;
+    std::set<std::string> seen;
+    std::thread reader([&] {
+        while (!done) {
+            seen.insert(QueryColumn(DbPath(), "SELECT count(*) FROM t_macrorecord").front());
+        }
+    });
+    EXPECT_TRUE(store.InsertMacroItems(items));
+    done = true;
+    reader.join();
+    seen.insert(QueryColumn(DbPath(), "SELECT count(*) FROM t_macrorecord").front());
+    EXPECT_EQ(seen, (std::set<std::string>{"0", "20"}));
 }
 
 TEST_F(MacrosTest, RemovingAMacroRemovesItsStepsButNotTheOtherWayRound) {

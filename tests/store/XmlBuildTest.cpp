@@ -58,8 +58,13 @@ TEST(XmlBuild, AttributeValuesAreEscapedAndReadBackUnchanged) {
         const char* written;
     };
     const Case cases[] = {
-        {"a\"b&c", "a&quot;b&amp;c"}, {"<tag>", "&lt;tag&gt;"},   {"it's", "it&apos;s"},
-        {"&amp;", "&amp;amp;"},       {"中文 text", "中文 text"}, {"", ""},
+        {"a\"b&c", "a&quot;b&amp;c"},
+        {"<tag>", "&lt;tag&gt;"},
+        {"it's", "it&apos;s"},
+        {"&amp;", "&amp;amp;"},
+        {"中文 text", "中文 text"},
+        {"", ""},
+        {"say \"hi\"", "say &quot;hi&quot;"},
     };
     for (const Case& c : cases) {
         XmlDocument doc;

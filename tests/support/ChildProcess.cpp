@@ -7,7 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <thread>
+#include <utility>
 
 extern char** environ;
 
@@ -71,6 +73,19 @@ std::optional<std::string> ChildProcess::ReadLine(std::chrono::milliseconds pati
             return std::nullopt;
         }
         buffered_.append(chunk, static_cast<size_t>(count));
+    }
+}
+
+std::string ChildProcess::ReadAll(std::chrono::milliseconds patience) {
+    const Clock::time_point deadline = Clock::now() + patience;
+    std::string text;
+    for (;;) {
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        std::optional<std::string> line = ReadLine(std::max(left, std::chrono::milliseconds(0)));
+        if (!line) {
+            return text + std::exchange(buffered_, {});
+        }
+        text += *line + "\n";
     }
 }
 

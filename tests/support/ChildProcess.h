@@ -34,6 +34,9 @@ class ChildProcess {
     // Ends the program at once (SIGKILL), as a crash would, and reaps it.
     void Kill();
 
+    // Everything the program still prints until it closes its output or the time is up.
+    std::string ReadAll(std::chrono::milliseconds patience);
+
   private:
     pid_t pid_ = -1;
     int output_ = -1;
