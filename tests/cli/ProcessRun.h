@@ -25,7 +25,8 @@ inline std::vector<ProcessResult> RunAtOnce(const std::string& data,
         std::vector<std::string> argv = prefix;
         argv.insert(argv.end(), {QUILLONCTL, "--data-dir", data});
         argv.insert(argv.end(), words.begin(), words.end());
-        children.push_back(std::make_unique<ChildProcess>(argv, true));
+        children.push_back(
+            std::make_unique<ChildProcess>(argv, ChildProcess::Output::StdoutAndStderr));
     }
     std::vector<ProcessResult> results;
     for (const std::unique_ptr<ChildProcess>& child : children) {

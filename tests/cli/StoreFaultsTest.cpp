@@ -281,7 +281,7 @@ TEST_F(StoreFaultsTest, OutputThatCannotBeWrittenEndsWithStatusOne) {
     ChildProcess child(
         {"/bin/sh", "-c",
          std::string(QUILLONCTL) + " --data-dir '" + data.path() + "' profile list > /dev/full"},
-        true);
+        ChildProcess::Output::StdoutAndStderr);
     EXPECT_EQ(child.Wait(std::chrono::seconds(10)), 1);
     EXPECT_NE(child.ReadAll(milliseconds(500)).find("cannot write the output: No space left"),
               std::string::npos);

@@ -104,6 +104,23 @@ TEST_F(ProfileFileDialogsTest, TheProfileFileMessageExportsTheNamedProfileAndImp
     EXPECT_FALSE(page->OnWindowMessage(MSG_PROFILE_FILE + 1, 1, 0, result));
 }
 
+TEST_F(ProfileFileDialogsTest, ButtonsWhoseMacroIsNotHereAreImportedAndNamed) {
+    const int macro = host.store.AddMacro("Combo");
+    Store(4, kFnMacro, macro, 0, "Combo");
+    Store(5, kFnMacro, macro, 0, "Combo");
+    ScopedFileAnswers answers({PathOf("macros.xml")});
+    host.Click(kExportProfile);
+    ASSERT_TRUE(host.store.RemoveMacro(macro));
+    SwitchTo(2);
+    answers.Add(PathOf("macros.xml"));
+    host.Click(kImportProfile);
+
+    EXPECT_EQ(StateOf(2).rows, StateOf(1).rows) << "the rows are kept for the macro to follow";
+    ASSERT_EQ(host.textBoxes.size(), 1u);
+    EXPECT_EQ(host.textBoxes[0].text, GetText(118) + " 4, 5");
+    EXPECT_EQ(host.tasks, std::vector<DeviceTask>{DeviceTask::SwitchProfile});
+}
+
 TEST_F(ProfileFileDialogsTest, ACancelledDialogDoesNothing) {
     Store(2, kFnDisabled, 1, 0, "162");
     const ProfileState before = StateOf(1);

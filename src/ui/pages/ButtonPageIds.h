@@ -43,6 +43,7 @@ inline constexpr int kExportText = 114;
 // "This profile file was not loaded." / "The profile file could not be saved."
 inline constexpr int kImportRefusedText = 116;
 inline constexpr int kExportFailedText = 117;
+inline constexpr int kButtonsWithoutMacroText = 118;
 
 // Mouse picture items: where each editable button's label meets the picture, and its side.
 inline constexpr std::array<int, 7> kAnchors = {1, 3, 2, 5, 4, 7, 8};

@@ -33,10 +33,20 @@ void ButtonPage::ImportProfile() {
         return;
     }
     std::string reason;
-    if (!ImportProfileFile(Host().Store(), Host().ActiveProfile(), path, reason)) {
+    std::vector<int> withoutMacro;
+    if (!ImportProfileFile(Host().Store(), Host().ActiveProfile(), path, reason, withoutMacro)) {
         Host().ShowMessageText(kImportText, GetText(kImportRefusedText) + "\n" + reason,
                                kMessageBoxOk);
         return;
+    }
+    if (!withoutMacro.empty()) {
+        // The file came without its macros: say which buttons play one that is not here.
+        std::string buttons;
+        for (int keyCode : withoutMacro) {
+            buttons += (buttons.empty() ? "" : ", ") + std::to_string(keyCode);
+        }
+        Host().ShowMessageText(kImportText, GetText(kButtonsWithoutMacroText) + " " + buttons,
+                               kMessageBoxOk);
     }
     Host().Enqueue(DeviceTask::SwitchProfile);
 }
