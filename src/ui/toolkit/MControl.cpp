@@ -240,6 +240,9 @@ void MControl::Attach(MDialog* dialog, int id, MControl* parent) {
 void MControl::CreateView(QWidget* window) {
     view_ = new ControlView(this, window);
     view_->setAttribute(Qt::WA_TransparentForMouseEvents, !TakesInput());
+    if (TakesFocus()) {
+        view_->setFocusPolicy(Qt::StrongFocus);
+    }
     BuildView(*view_);
     ApplyToView();
 }
