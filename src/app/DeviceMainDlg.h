@@ -81,6 +81,9 @@ class DeviceMainDlg : public MDialog,
     void RequestShow();
     // The exit code a quit path asked for (0 for every normal end on Linux).
     int ExitCode() const { return exitCode_; }
+    // The initialisation's device half has run (catalogue, database, first refresh, worker):
+    // the first turn of the window's loop after Create.
+    bool Initialised() const { return initialised_; }
 
     // ---- MDialog ----
     std::intptr_t OnWindowMessage(std::uint32_t message, std::uintptr_t wParam,
@@ -178,6 +181,7 @@ class DeviceMainDlg : public MDialog,
     void ApplyTexts();
 
     // Start-up (DeviceMainDlg.cpp).
+    void FinishInitialisation();
     void LoadCatalogue();
     void StartWatching();
     void ShowStartNotice();
@@ -232,6 +236,7 @@ class DeviceMainDlg : public MDialog,
     MRect messageRect_;
     int exitCode_ = 0;
     bool stopped_ = false;
+    bool initialised_ = false;
 };
 
 }  // namespace quillon

@@ -40,7 +40,7 @@ QIcon ProgramIcon() {
         return QIcon(file);
     }
     QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int side : {16, 32, 48, 64, 128}) {
         icon.addPixmap(DrawnIcon(side));
     }
     return icon;

@@ -22,6 +22,20 @@
 
 namespace quillon::test {
 
+// Processes events until `done` holds or the time is up; false on time-out.
+inline bool WaitUntil(const std::function<bool()>& done,
+                      std::chrono::milliseconds patience = std::chrono::seconds(10)) {
+    auto deadline = std::chrono::steady_clock::now() + patience;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
 // The main window over the virtual mouse, in a temporary home with a real database, created
 // (InitUI, OnInitDialog) but not run modally: tests drive OnMessage and OnWindowMessage. With
 // `worker` the device worker runs on its thread in real time; without it the queue keeps what
@@ -48,6 +62,7 @@ struct WindowRig {
         window = std::make_unique<DeviceMainDlg>(std::move(options));
         window->Create(nullptr, kProductName, kWsPopup, 0,
                        {0, 0, DeviceMainDlg::kWidth, DeviceMainDlg::kHeight});
+        WaitUntil([this] { return window->Initialised(); });
         if (!worker) {
             window->LoadProfileState();  // what the worker's InitialLoad starts with
         }
@@ -68,20 +83,6 @@ struct WindowRig {
     }
     int Click(int id, std::intptr_t param = 0) { return window->OnMessage(id, kEventClick, param); }
 };
-
-// Processes events until `done` holds or the time is up; false on time-out.
-inline bool WaitUntil(const std::function<bool()>& done,
-                      std::chrono::milliseconds patience = std::chrono::seconds(10)) {
-    auto deadline = std::chrono::steady_clock::now() + patience;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
 
 // Answers the modal runs: message boxes from `answers` (kIdOk when empty) by pressing their
 // buttons, wait dialogs with DoOK; records what each box said.
