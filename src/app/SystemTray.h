@@ -8,8 +8,8 @@ namespace quillon {
 class MWindow;
 
 // Window messages of the notification-area icon.
-inline constexpr unsigned MSG_TRAY = 1690;        // lParam: the mouse message (kTray*)
-inline constexpr unsigned WM_COMMAND = 0x111;     // wParam kTrayExitCommand: the menu's exit
+inline constexpr unsigned MSG_TRAY = 1690;     // lParam: the mouse message (kTray*)
+inline constexpr unsigned WM_COMMAND = 0x111;  // wParam kTrayExitCommand: the menu's exit
 inline constexpr unsigned kTrayExitCommand = 100;
 inline constexpr long kTrayLeftButtonUp = 0x202;  // the Windows mouse message numbers
 inline constexpr long kTrayLeftDoubleClick = 0x203;

@@ -1,28 +1,12 @@
 #include "cli/DeviceSession.h"
 
-#include <filesystem>
-
 #include "cli/CatalogueLoad.h"
 #include "device/HidapiBackend.h"
-#include "emulator/EmulationRequest.h"
-#include "emulator/VirtualMouseBackend.h"
 
 namespace quillon::cli {
 namespace {
 
 constexpr const char* kUdevRule = "70-quillon-mouse.rules";
-
-int ModeOfLink(VirtualLink link) {
-    switch (link) {
-        case VirtualLink::Wired:
-            return kWiredMode;
-        case VirtualLink::Receiver:
-            return kReceiverMode;
-        case VirtualLink::Bluetooth:
-            return kBluetoothMode;
-    }
-    return kWiredMode;
-}
 
 }  // namespace
 
@@ -47,9 +31,11 @@ DeviceSession::DeviceSession(CliContext& context, std::unique_ptr<HidBackend> ba
     : context_(context), backend_(std::move(backend)) {}
 
 DeviceSession::~DeviceSession() {
-    if (mouse_ && !stateFile_.empty()) {
+    // The manager's handles on the virtual mouse go before the mouse.
+    manager_.reset();
+    if (emulated_) {
         std::string error;
-        if (!mouse_->SaveState(stateFile_, error)) {
+        if (!emulated_->Save(error)) {
             context_.err << "quillonctl: the virtual mouse's state was not kept: " << error << "\n";
         }
     }
@@ -61,48 +47,32 @@ int DeviceSession::Open() {
         return kExitFailure;
     }
     modes_ = catalogue.FamilyModes();
-    if (!backend_) {
-        if (context_.options.emulate) {
-            if (int status = OpenEmulator(); status != kExitOk) {
-                return status;
-            }
-        } else {
-            backend_ = std::make_unique<HidapiBackend>();
+    if (backend_) {
+        activeBackend_ = backend_.get();
+    } else if (context_.options.emulate) {
+        if (int status = OpenEmulator(); status != kExitOk) {
+            return status;
         }
+    } else {
+        backend_ = std::make_unique<HidapiBackend>();
+        activeBackend_ = backend_.get();
     }
-    manager_ = std::make_unique<DeviceManager>(*backend_);
+    manager_ = std::make_unique<DeviceManager>(*activeBackend_);
     manager_->SetDeviceType(DeviceCatalogue::kServedDeviceType);
     Refresh();
     return kExitOk;
 }
 
 int DeviceSession::OpenEmulator() {
-    EmulationRequest request;
+    emulated_ = std::make_unique<EmulatedMouse>();
     std::string error;
-    if (!ParseEmulation(context_.options.emulateSpec, request, error)) {
-        return context_.Fail(kExitUsage, "--emulate: " + error);
+    bool usage = false;
+    if (!emulated_->Open(context_.options.emulateSpec, modes_, error, &usage)) {
+        emulated_.reset();
+        return usage ? context_.Fail(kExitUsage, "--emulate: " + error)
+                     : context_.Fail(kExitFailure, error);
     }
-    mouse_ = std::make_unique<VirtualMouse>();
-    if (!request.stateFile.empty()) {
-        std::error_code ignored;
-        if (std::filesystem::exists(request.stateFile, ignored) &&
-            !mouse_->LoadState(request.stateFile, error)) {
-            return context_.Fail(kExitFailure, "cannot use the virtual mouse's state: " + error);
-        }
-        stateFile_ = request.stateFile;
-    }
-    // The virtual mouse takes the catalogue's ids, so the shipped catalogue accepts it.
-    for (VirtualInterfaceConfig config : request.interfaces) {
-        for (const DeviceModelRecord& record : modes_) {
-            if (record.mode == ModeOfLink(config.link)) {
-                config.vendorId = static_cast<std::uint16_t>(record.vid);
-                config.productId = static_cast<std::uint16_t>(record.pid);
-                break;
-            }
-        }
-        mouse_->Connect(config);
-    }
-    backend_ = std::make_unique<VirtualMouseBackend>(*mouse_);
+    activeBackend_ = &emulated_->Backend();
     return kExitOk;
 }
 

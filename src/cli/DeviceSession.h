@@ -7,7 +7,7 @@
 #include "cli/CliContext.h"
 #include "device/DeviceManager.h"
 #include "device/DeviceRefresh.h"
-#include "emulator/VirtualMouse.h"
+#include "emulator/EmulatedMouse.h"
 
 namespace quillon::cli {
 
@@ -33,7 +33,7 @@ class DeviceSession {
     DeviceManager& Manager() { return *manager_; }
     const DeviceStatus& Status() const { return status_; }
     // The virtual mouse with --emulate; null on real hardware.
-    VirtualMouse* Emulator() { return mouse_.get(); }
+    VirtualMouse* Emulator() { return emulated_ ? &emulated_->Mouse() : nullptr; }
 
     // A one-line explanation naming the udev rule when a supported interface was listed but
     // could not be opened for lack of permission; empty otherwise.
@@ -44,9 +44,9 @@ class DeviceSession {
 
     CliContext& context_;
     std::vector<DeviceModelRecord> modes_;
-    std::unique_ptr<VirtualMouse> mouse_;
-    std::string stateFile_;  // written back at the end; empty when there is nothing to keep
+    std::unique_ptr<EmulatedMouse> emulated_;  // with --emulate; its state is kept at the end
     std::unique_ptr<HidBackend> backend_;
+    HidBackend* activeBackend_ = nullptr;
     std::unique_ptr<DeviceManager> manager_;
     DeviceStatus status_;
 };

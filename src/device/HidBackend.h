@@ -47,6 +47,13 @@ class HidDevice {
     virtual std::string ProductString() = 0;
     // Text of the last failure on this device, empty when none.
     virtual std::string ErrorText() = 0;
+
+    // Whether InterruptRead() can end a waiting Read early. hidapi's reads cannot be woken, so
+    // a caller that must give way reads those in short slices instead.
+    virtual bool Interruptible() const { return false; }
+    // Ends the Read now waiting on this device, or else the next one, at once with 0 (as a
+    // time-out would). Any thread, while the device is open.
+    virtual void InterruptRead() {}
 };
 
 enum class DeviceChangeEvent { Arrival, Removal };

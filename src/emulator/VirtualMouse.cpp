@@ -606,7 +606,7 @@ int VirtualMouse::Read(int handleId, std::uint8_t* data, std::size_t length, int
                                      : Clock::Duration(std::chrono::milliseconds(timeoutMs));
     const Clock::Duration deadline = clock_.Now() + wait;
     auto readable = [&] {
-        return handle->dead ||
+        return handle->dead || handle->interrupted ||
                (!handle->queue.empty() && handle->queue.front().readyAt <= clock_.Now());
     };
     for (;;) {
@@ -622,6 +622,10 @@ int VirtualMouse::Read(int handleId, std::uint8_t* data, std::size_t length, int
             std::copy_n(report.begin(), count, data);
             return static_cast<int>(count);
         }
+        if (handle->interrupted) {
+            handle->interrupted = false;
+            return 0;
+        }
         if (now >= deadline) {
             return 0;
         }
@@ -630,6 +634,14 @@ int VirtualMouse::Read(int handleId, std::uint8_t* data, std::size_t length, int
             wake = std::min(wake, handle->queue.front().readyAt);
         }
         clock_.WaitFor(lock, changed_, wake - now, readable);
+    }
+}
+
+void VirtualMouse::InterruptRead(int handleId) {
+    std::lock_guard lock(mutex_);
+    if (std::shared_ptr<Handle> handle = HandleLocked(handleId)) {
+        handle->interrupted = true;
+        changed_.notify_all();
     }
 }
 

@@ -131,6 +131,8 @@ class VirtualMouse {
     void CloseHandle(int handle);
     int Write(int handle, const std::uint8_t* data, std::size_t length);
     int Read(int handle, std::uint8_t* data, std::size_t length, int timeoutMs);
+    // Ends the handle's waiting Read (or its next one) at once with 0.
+    void InterruptRead(int handle);
     int SendFeatureReport(int handle, const std::uint8_t* data, std::size_t length);
     int GetFeatureReport(int handle, std::uint8_t* data, std::size_t length);
     std::string ManufacturerString(int handle) const;
@@ -163,6 +165,7 @@ class VirtualMouse {
     struct Handle {
         int node = 0;
         bool dead = false;
+        bool interrupted = false;  // the current or next Read ends at once
         std::deque<Pending> queue;
         std::string error;
     };

@@ -25,6 +25,8 @@ class VirtualHidDevice : public HidDevice {
     std::string ManufacturerString() override { return mouse_.ManufacturerString(handle_); }
     std::string ProductString() override { return mouse_.ProductString(handle_); }
     std::string ErrorText() override { return mouse_.ErrorText(handle_); }
+    bool Interruptible() const override { return true; }
+    void InterruptRead() override { mouse_.InterruptRead(handle_); }
 
   private:
     VirtualMouse& mouse_;

@@ -2,8 +2,25 @@
 
 #include <algorithm>
 #include <climits>
+#include <mutex>
 
 namespace quillon {
+namespace {
+
+std::mutex g_mutex;
+DisplayMetrics g_metrics;
+
+}  // namespace
+
+void SetProcessDisplayMetrics(const DisplayMetrics& metrics) {
+    std::lock_guard lock(g_mutex);
+    g_metrics = metrics;
+}
+
+DisplayMetrics ProcessDisplayMetrics() {
+    std::lock_guard lock(g_mutex);
+    return g_metrics;
+}
 
 DisplayMetrics ComputeDisplayMetrics(int primaryPhysicalWidth, const MonitorRect& primary,
                                      const std::vector<MonitorRect>& monitors) {

@@ -23,4 +23,9 @@ struct DisplayMetrics {
 DisplayMetrics ComputeDisplayMetrics(int primaryPhysicalWidth, const MonitorRect& primary,
                                      const std::vector<MonitorRect>& monitors);
 
+// The process's values: written once by the start-up code, read by the edge watch of
+// the macro recorder. Any thread.
+void SetProcessDisplayMetrics(const DisplayMetrics& metrics);
+DisplayMetrics ProcessDisplayMetrics();
+
 }  // namespace quillon

@@ -151,6 +151,11 @@ bool RegistryKey::WriteString(std::string_view name, std::string_view value) {
     bool replaced = false;
     for (std::string& line : lines) {
         if (ValueStart(line, name) != std::string_view::npos) {
+            if (line == entry) {
+                // Already so: no rewrite (and no wait for the disk) for a value written again.
+                lines_ = std::move(lines);
+                return true;
+            }
             line = entry;
             replaced = true;
             break;

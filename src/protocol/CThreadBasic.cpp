@@ -32,6 +32,9 @@ bool CThreadBasic::Stop() {
     running_ = false;
     stopRequested_ = true;
     changed_.notify_all();
+    lock.unlock();
+    OnStopRequested();
+    lock.lock();
     bool ended =
         changed_.wait_for(lock, std::chrono::milliseconds(kStopWaitMs), [this] { return ended_; });
     if (ended && thread_.joinable()) {
@@ -76,7 +79,7 @@ void CThreadBasic::Run(int intervalMs, bool repeat) {
                 woken_ = false;  // a Wake() during the step counts for the pause after it
             }
             bool worked = Step();
-            WaitFor(intervalMs, !worked);
+            WaitFor(!worked && IdleUntilWoken() ? -1 : intervalMs, !worked);
         }
     } else {
         Step();
@@ -89,8 +92,12 @@ void CThreadBasic::Run(int intervalMs, bool repeat) {
 
 bool CThreadBasic::WaitFor(int ms, bool wakeable) {
     std::unique_lock lock(mutex_);
-    changed_.wait_for(lock, std::chrono::milliseconds(ms),
-                      [&] { return stopRequested_ || (wakeable && woken_); });
+    auto done = [&] { return stopRequested_ || (wakeable && woken_); };
+    if (ms < 0) {
+        changed_.wait(lock, done);
+    } else {
+        changed_.wait_for(lock, std::chrono::milliseconds(ms), done);
+    }
     return !stopRequested_;
 }
 

@@ -41,6 +41,12 @@ class CThreadBasic {
 
     // Sleeps `ms` milliseconds, or less when Stop() is called meanwhile (then false).
     virtual bool Pause(int ms);
+    // Asked after an idle step: true when nothing can change before the next Wake(), so the loop
+    // waits for Wake() or Stop() without waking at every interval.
+    virtual bool IdleUntilWoken() { return false; }
+    // Stop() was called: a step that waits on something else than Pause() ends that wait here.
+    // On the stopping thread.
+    virtual void OnStopRequested() {}
 
     // Stop() and then wait for the thread without limit. A derived class whose Step() uses its
     // own members calls this in its destructor, before those members go away.
@@ -48,7 +54,7 @@ class CThreadBasic {
 
   private:
     void Run(int intervalMs, bool repeat);
-    // Waits until the deadline, Stop(), or (when `wakeable`) Wake().
+    // Waits until the deadline (none when `ms` is negative), Stop(), or (when `wakeable`) Wake().
     bool WaitFor(int ms, bool wakeable);
 
     mutable std::mutex mutex_;

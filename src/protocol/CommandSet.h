@@ -36,6 +36,8 @@ class CommandSet : public DeviceOperations {
     void QueryFirmwareVersion() override { performance_.QueryFirmwareVersion(); }
     void FactoryResetProcedure() override;
     void PollNotifications(const GiveWay& giveWay) override { poll_.Poll(giveWay); }
+    void InterruptPoll() override { poll_.Interrupt(); }
+    bool CanPoll() override { return poll_.CanRead(); }
 
     // Commands the mouse left unanswered since the count was last reset.
     CommandChannel& Channel() { return channel_; }

@@ -30,6 +30,11 @@ class DeviceOperations {
     // holds (a task was queued, the worker is stopping).
     using GiveWay = std::function<bool()>;
     virtual void PollNotifications(const GiveWay& giveWay) = 0;
+    // Ends a poll's wait on the mouse at once (a task was queued, the worker stops); any thread.
+    virtual void InterruptPoll() {}
+    // Whether a poll could read anything now (false: no interface carries the mouse's reports,
+    // so an idle worker may wait for its next task).
+    virtual bool CanPoll() { return true; }
 };
 
 }  // namespace quillon

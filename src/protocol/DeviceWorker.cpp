@@ -6,7 +6,10 @@ namespace quillon {
 
 DeviceWorker::DeviceWorker(TaskQueue& queue, WorkerHost& host, DeviceOperations& operations)
     : queue_(queue), host_(host), operations_(operations) {
-    queue_.SetWakeHandler([this] { Wake(); });
+    queue_.SetWakeHandler([this] {
+        Wake();
+        operations_.InterruptPoll();
+    });
 }
 
 DeviceWorker::~DeviceWorker() {
@@ -26,6 +29,10 @@ bool DeviceWorker::Step() {
     }
     RunTask(id);
     return true;
+}
+
+bool DeviceWorker::IdleUntilWoken() {
+    return !host_.IsPresent() || !operations_.CanPoll();
 }
 
 void DeviceWorker::RunTask(int id) {

@@ -23,6 +23,9 @@ class DeviceWorker : public CThreadBasic {
 
   protected:
     bool Step() override;
+    // Nothing present, or nothing to read from: only a queued task changes anything.
+    bool IdleUntilWoken() override;
+    void OnStopRequested() override { operations_.InterruptPoll(); }
 
   private:
     void RunTask(int id);

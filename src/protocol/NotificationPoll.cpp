@@ -37,6 +37,9 @@ bool NotificationPoll::ReadReport(NotificationReport& report,
     if (device == nullptr) {
         return false;
     }
+    if (device->Interruptible()) {
+        return ReadWoken(*device, report, giveWay) > 0;
+    }
     // One long read would hold the worker for a second while the mouse is silent; short reads
     // with a look at the worker between them let a queued task (or Stop) in at once.
     Clock& clock = devices_.GetClock();
@@ -55,6 +58,45 @@ bool NotificationPoll::ReadReport(NotificationReport& report,
             return false;
         }
     }
+}
+
+// The whole second in one wait that a queued task or Stop cuts short: an idle worker then wakes
+// once a second instead of every slice.
+int NotificationPoll::ReadWoken(HidDevice& device, NotificationReport& report,
+                                const std::function<bool()>& giveWay) {
+    {
+        std::lock_guard lock(readingMutex_);
+        reading_ = &device;
+    }
+    Clock& clock = devices_.GetClock();
+    Clock::Duration deadline = clock.Now() + milliseconds(kReadTimeoutMs);
+    int read = 0;
+    // Give way is asked after the device is registered: an Interrupt() from then on ends the
+    // read, even one that comes before the read has begun to wait.
+    while (!(giveWay && giveWay())) {
+        auto left = std::chrono::ceil<milliseconds>(deadline - clock.Now()).count();
+        if (left <= 0) {
+            break;
+        }
+        read = device.Read(report.data(), report.size(), static_cast<int>(left));
+        if (read != 0) {
+            break;
+        }
+    }
+    std::lock_guard lock(readingMutex_);
+    reading_ = nullptr;
+    return read;
+}
+
+void NotificationPoll::Interrupt() {
+    std::lock_guard lock(readingMutex_);
+    if (reading_ != nullptr) {
+        reading_->InterruptRead();
+    }
+}
+
+bool NotificationPoll::CanRead() {
+    return devices_.IsReady() && devices_.ActiveInterface() != nullptr;
 }
 
 void NotificationPoll::Handle(const Notification& note) {

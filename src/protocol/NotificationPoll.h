@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <mutex>
 #include <optional>
 
 #include "device/Clock.h"
@@ -12,6 +13,7 @@
 namespace quillon {
 
 class DeviceManager;
+class HidDevice;
 class SettingsStore;
 class TextTyper;
 
@@ -27,6 +29,10 @@ class NotificationPoll {
     // called sooner. The read waits up to kReadTimeoutMs for a silent mouse, but gives up as
     // soon as `giveWay` holds.
     void Poll(const std::function<bool()>& giveWay);
+    // Ends the read of a poll now waiting (a task was queued, the worker stops). Any thread.
+    void Interrupt();
+    // Whether a poll could read anything now: a device is listed that carries reports.
+    bool CanRead();
 
     static constexpr int kMinGapMs = 200;
     static constexpr int kReadTimeoutMs = 1000;
@@ -39,6 +45,9 @@ class NotificationPoll {
     // One report into `report`; false when none came (time-out, no interface, gave way).
     bool ReadReport(NotificationReport& report, const std::function<bool()>& giveWay);
     void ShowStage(const ProfileValues& values, int stage);
+    // One read that waits until a report comes, the deadline passes or Interrupt() is called.
+    int ReadWoken(HidDevice& device, NotificationReport& report,
+                  const std::function<bool()>& giveWay);
 
     DeviceManager& devices_;
     SettingsStore& store_;
@@ -46,7 +55,9 @@ class NotificationPoll {
     TaskQueue& queue_;
     TextTyper& typer_;
     std::optional<Clock::Duration> lastPoll_;
-    int stageCache_ = 0;  // last stage the mouse reported, 0 before the first
+    std::mutex readingMutex_;
+    HidDevice* reading_ = nullptr;  // the device a poll waits on, for Interrupt()
+    int stageCache_ = 0;            // last stage the mouse reported, 0 before the first
 };
 
 }  // namespace quillon

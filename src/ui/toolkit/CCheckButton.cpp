@@ -77,6 +77,15 @@ void CCheckButton::Clicked() {
     }
 }
 
+bool CCheckButton::OnKey(Key key) {
+    if (key != Key::Enter && key != Key::Space) {
+        return false;
+    }
+    Clicked();
+    Notify(kEventClick);
+    return true;
+}
+
 void CCheckButton::OnRelease(const PointerEvent& event) {
     if (event.inside && !event.right) {
         Clicked();

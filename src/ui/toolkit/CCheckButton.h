@@ -23,6 +23,9 @@ class CCheckButton : public MControl {
     bool TakesInput() const override { return true; }
     void OnRelease(const PointerEvent& event) override;
     int DefaultStates() const override { return 2; }
+    // Enter and Space act as a click on a focused box.
+    bool TakesFocus() const override { return true; }
+    bool OnKey(Key key) override;
     // What a click does: toggle, or check when grouped.
     virtual void Clicked();
     // Draws the box (or circle, or switch) into `box`.

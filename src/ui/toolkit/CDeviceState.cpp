@@ -26,7 +26,10 @@ void CDeviceState::Paint(QPainter& painter, const ViewState& state) {
                           skin::Color(style.color), Qt::transparent, 3);
     }
     style.align = kAlignLeft;
-    skin::DrawText(painter, all.adjusted(21, 0, -6, 0), title, style);
+    // A long status shrinks a little rather than lose its end.
+    QRect text = all.adjusted(21, 0, -6, 0);
+    style.fontSize = skin::FittingFontSize(title, style, text.width(), 11);
+    skin::DrawText(painter, text, title, style);
 }
 
 }  // namespace quillon

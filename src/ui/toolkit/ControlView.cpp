@@ -1,12 +1,15 @@
 #include "ui/toolkit/ControlView.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <optional>
 
 #include "ui/toolkit/MControl.h"
+#include "ui/toolkit/SkinPainter.h"
 
 namespace quillon {
 namespace {
@@ -19,6 +22,30 @@ PointerEvent ToPointer(QMouseEvent* event, const QWidget* view) {
     pointer.right = event->button() == Qt::RightButton;
     pointer.inside = view->rect().contains(pos);
     return pointer;
+}
+
+std::optional<Key> KeyOf(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return Key::Enter;
+        case Qt::Key_Space:
+            return Key::Space;
+        case Qt::Key_Left:
+            return Key::Left;
+        case Qt::Key_Right:
+            return Key::Right;
+        case Qt::Key_Up:
+            return Key::Up;
+        case Qt::Key_Down:
+            return Key::Down;
+        case Qt::Key_Home:
+            return Key::Home;
+        case Qt::Key_End:
+            return Key::End;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -50,7 +77,19 @@ void ControlView::paintEvent(QPaintEvent*) {
     state.hover = hover_;
     state.pressed = pressed_;
     state.enabled = isEnabled();
+    // The ring only once the keyboard moved the focus, as desktop toolkits do.
+    state.focused = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
     control_->Paint(painter, state);
+    if (state.focused) {
+        MRect ring = control_->FocusRect(width(), height());
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(skin::Color(skin::kFocus), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(
+            QRectF(ring.left, ring.top, ring.Width(), ring.Height()).adjusted(1, 1, -1, -1), 6, 6);
+        painter.restore();
+    }
 }
 
 void ControlView::resizeEvent(QResizeEvent*) {
@@ -113,6 +152,27 @@ void ControlView::enterEvent(QEnterEvent*) {
 void ControlView::leaveEvent(QEvent*) {
     hover_ = false;
     update();
+}
+
+void ControlView::keyPressEvent(QKeyEvent* event) {
+    // Only keys meant for the control itself, not those a field inside it let through.
+    std::optional<Key> key = KeyOf(event->key());
+    if (control_ != nullptr && hasFocus() && key && !event->isAutoRepeat() &&
+        control_->OnKey(*key)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ControlView::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ControlView::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace quillon

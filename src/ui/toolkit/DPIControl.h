@@ -28,6 +28,8 @@ class DPIControl : public CCheckButton {
     void BuildView(QWidget& view) override;
     void LayoutView(int width, int height) override;
     void SyncView() override;
+    // Its value field takes the keyboard, not the card.
+    bool TakesFocus() const override { return false; }
 
   private:
     int value_ = 0;

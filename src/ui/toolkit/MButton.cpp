@@ -37,6 +37,14 @@ void MButton::Paint(QPainter& painter, const ViewState& state) {
     skin::DrawText(painter, all.adjusted(6, 0, -6, 0), title, style);
 }
 
+bool MButton::OnKey(Key key) {
+    if (key != Key::Enter && key != Key::Space) {
+        return false;
+    }
+    Notify(kEventClick);
+    return true;
+}
+
 void MButton::OnRelease(const PointerEvent& event) {
     if (event.inside && !event.right) {
         Notify(kEventClick);

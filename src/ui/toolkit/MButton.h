@@ -17,6 +17,9 @@ class MButton : public MControl {
     bool TakesInput() const override { return true; }
     void OnRelease(const PointerEvent& event) override;
     int DefaultStates() const override { return 4; }
+    // Enter and Space press a focused button.
+    bool TakesFocus() const override { return true; }
+    bool OnKey(Key key) override;
 };
 
 }  // namespace quillon

@@ -261,6 +261,9 @@ void MControl::CreateView(QWidget* window) {
         // A call queued for an earlier view died with it.
         applyQueued_ = false;
     }
+    if (TakesFocus()) {
+        view->setFocusPolicy(Qt::StrongFocus);
+    }
     BuildView(*view);
     ApplyToView();
 }

@@ -30,6 +30,7 @@ struct ViewState {
     bool hover = false;
     bool pressed = false;
     bool enabled = true;
+    bool focused = false;  // has the keyboard focus, and the keyboard moved it there
 };
 
 // Base of every control. A control's state is its model, kept here under a mutex: setters work
@@ -95,6 +96,11 @@ class MControl {
     virtual void OnPointerMove(const PointerEvent&) {}
     virtual void OnWheel(int) {}
     virtual std::string TooltipAt(int x, int y) const;
+    // Keyboard: a control that takes the focus is reached with Tab and gets the keys it knows
+    // (true when it acted on one); the view draws the focus ring around FocusRect.
+    virtual bool TakesFocus() const { return false; }
+    virtual bool OnKey(Key) { return false; }
+    virtual MRect FocusRect(int width, int height) const { return {0, 0, width, height}; }
     // Adds child widgets (text fields) to a fresh view; LayoutView places them on resizes;
     // SyncView copies the model into them.
     virtual void BuildView(QWidget&) {}

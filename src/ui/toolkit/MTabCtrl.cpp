@@ -156,6 +156,64 @@ std::vector<std::pair<int, int>> MTabCtrl::ItemSpansLocked(int width) const {
     return spans;
 }
 
+int MTabCtrl::ItemHeightLocked(int height) const {
+    int itemHeight =
+        fixedHeight_ ? itemMinHeight_ : std::clamp(height, itemMinHeight_, itemMaxHeight_);
+    // The bottom padding counts only where the control is tall enough to keep it.
+    int room = height - padTop_ - padBottom_;
+    return std::min(itemHeight, room >= itemHeight / 2 ? room : height - padTop_);
+}
+
+bool MTabCtrl::OnKey(Key key) {
+    if (!IsEnabled()) {
+        return false;
+    }
+    int target = -1;
+    {
+        auto lock = Lock();
+        int count = static_cast<int>(items_.size());
+        if (count == 0) {
+            return false;
+        }
+        int current = std::max(selected_, 0);
+        switch (key) {
+            case Key::Left:
+            case Key::Up:
+                target = std::max(current - 1, 0);
+                break;
+            case Key::Right:
+            case Key::Down:
+                target = std::min(current + 1, count - 1);
+                break;
+            case Key::Home:
+                target = 0;
+                break;
+            case Key::End:
+                target = count - 1;
+                break;
+            case Key::Enter:
+            case Key::Space:
+                return false;
+        }
+        if (target == selected_) {
+            return true;
+        }
+    }
+    SetCurSel(target);
+    Notify(kEventClick, target);
+    return true;
+}
+
+MRect MTabCtrl::FocusRect(int width, int height) const {
+    auto lock = Lock();
+    auto spans = ItemSpansLocked(width);
+    if (selected_ < 0 || selected_ >= static_cast<int>(spans.size())) {
+        return {0, 0, width, height};
+    }
+    const auto& span = spans[static_cast<size_t>(selected_)];
+    return {span.first, padTop_, span.second, padTop_ + ItemHeightLocked(height)};
+}
+
 void MTabCtrl::OnRelease(const PointerEvent& event) {
     if (!event.inside || event.right || !IsEnabled()) {
         return;
@@ -184,24 +242,18 @@ void MTabCtrl::Paint(QPainter& painter, const ViewState& state) {
     int iconWidth = 24;
     int iconHeight = 24;
     int padTop = 0;
-    int padBottom = 0;
     TextStyle style;
     {
         auto lock = Lock();
         items = items_;
         spans = ItemSpansLocked(state.width);
         selected = selected_;
-        itemHeight = fixedHeight_ ? itemMinHeight_
-                                  : std::clamp(state.height, itemMinHeight_, itemMaxHeight_);
+        itemHeight = ItemHeightLocked(state.height);
         iconWidth = iconWidth_;
         iconHeight = iconHeight_;
         padTop = padTop_;
-        padBottom = padBottom_;
         style = TextStyleLocked();
     }
-    // The bottom padding counts only where the control is tall enough to keep it.
-    int room = state.height - padTop - padBottom;
-    itemHeight = std::min(itemHeight, room >= itemHeight / 2 ? room : state.height - padTop);
     // The icon takes the upper part of the item, at most half of it, the text the rest.
     int iconSide = std::min({iconWidth, iconHeight, itemHeight / 2 - 4});
     style.align = kAlignCenter;

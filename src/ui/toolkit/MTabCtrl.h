@@ -40,6 +40,11 @@ class MTabCtrl : public MControl {
     void Paint(QPainter& painter, const ViewState& state) override;
     bool TakesInput() const override { return true; }
     void OnRelease(const PointerEvent& event) override;
+    // Left/Up and Right/Down select the neighbouring item, Home and End the first and last,
+    // each as a click on that item would. The ring marks the selected item.
+    bool TakesFocus() const override { return true; }
+    bool OnKey(Key key) override;
+    MRect FocusRect(int width, int height) const override;
 
   private:
     struct Item {
@@ -51,6 +56,7 @@ class MTabCtrl : public MControl {
     // Item boxes side by side from the left padding; call under Lock().
     std::vector<std::pair<int, int>> ItemSpansLocked(int width) const;
     int ItemWidthLocked(int width) const;
+    int ItemHeightLocked(int height) const;
 
     std::vector<Item> items_;
     int selected_ = -1;

@@ -204,6 +204,10 @@ QWidget* MWindow::View() const {
 
 void MWindow::OnResized(int, int) {}
 
+void MWindow::OnClose() {
+    EndModal(kIdCancel);
+}
+
 void MWindow::PaintBackground(QPainter& painter, int width, int height) {
     painter.fillRect(0, 0, width, height, skin::Color(kColorPage | 0xFF000000u));
 }

@@ -67,6 +67,9 @@ class MWindow : public MObject {
     virtual bool DragEnabled() const { return false; }
     virtual bool Translucent() const { return false; }
     virtual void AnnounceModalRun() {}
+    // The window manager asks to close the window (Alt+F4, a frame's close button). The window
+    // itself decides; by default the modal run ends with kIdCancel.
+    virtual void OnClose();
     // Runs fn on the GUI thread later; dropped when this window object is destroyed first.
     // Safe from any thread.
     void PostToGui(std::function<void()> fn);

@@ -21,6 +21,7 @@ inline constexpr std::uint32_t kField = 0xFF142029;
 inline constexpr std::uint32_t kHover = 0xFF2A3D4F;
 inline constexpr std::uint32_t kMuted = 0xFF6F879D;
 inline constexpr std::uint32_t kPopup = 0xFF1B2732;
+inline constexpr std::uint32_t kFocus = 0xFF8CC8FF;  // the keyboard focus ring
 
 QColor Color(std::uint32_t argb);
 

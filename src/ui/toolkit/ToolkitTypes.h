@@ -24,6 +24,9 @@ inline constexpr int kEventChanging = 26;    // text being typed, slider being d
 inline constexpr int kEventEditDone = 29;    // editing finished: Enter or focus lost
 inline constexpr int kEventFocusIn = 30;     // a text field got the keyboard focus
 
+// Keys a focused control may act on (MControl::OnKey).
+enum class Key { Enter, Space, Left, Right, Up, Down, Home, End };
+
 // Results of a modal run.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;

@@ -44,7 +44,7 @@ void WindowView::mouseReleaseEvent(QMouseEvent*) {
 void WindowView::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (window_ != nullptr) {
-        window_->EndModal(kIdCancel);
+        window_->OnClose();
     }
 }
 

@@ -8,7 +8,7 @@ namespace quillon {
 class MWindow;
 
 // The Qt window behind an MWindow: paints the background, reports resizes, drags the window when
-// the dialog allows it, and turns a close request into a cancelled run.
+// the dialog allows it, and hands a close request to its window.
 class WindowView : public QWidget {
   public:
     WindowView(MWindow* window, QWidget* parent, Qt::WindowFlags flags);

@@ -1,0 +1,238 @@
+#include "app/DeviceMainDlg.h"
+
+#include <QDesktopServices>
+#include <QIcon>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+#include <cmath>
+
+#include "app/WindowIcon.h"
+#include "device/CatalogueStartup.h"
+#include "platform/LanguageTable.h"
+#include "platform/Paths.h"
+#include "ui/pages/HomeFrameIds.h"
+#include "ui/pages/PageList.h"
+#include "ui/pages/WindowMessages.h"
+#include "ui/toolkit/MTabLayout.h"
+
+namespace quillon {
+namespace {
+
+constexpr const char* kFontName = "Open Sans Semibold";
+
+// Where no typer is given: the emoji button's code goes nowhere.
+class SilentTyper : public TextTyper {
+  public:
+    void TypeCharacter(char32_t) override {}
+};
+
+}  // namespace
+
+DeviceMainDlg::DeviceMainDlg(DeviceMainOptions options) : options_(std::move(options)) {
+    dataFolder_ =
+        options_.dataFolder.empty() ? DataFolder() : WithTrailingSlash(options_.dataFolder);
+    if (!options_.endProcess) {
+        options_.endProcess = [this](int exitCode) {
+            exitCode_ = exitCode;
+            EndModal(kIdOk);
+        };
+    }
+    if (!options_.createTray) {
+        options_.createTray = [](MWindow& window) { return CreateSystemTray(window); };
+    }
+    if (!options_.openUrl) {
+        options_.openUrl = [](const std::string& url) {
+            QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+        };
+    }
+    TextTyper* typer = options_.typer;
+    if (typer == nullptr) {
+        silentTyper_ = std::make_unique<SilentTyper>();
+        typer = silentTyper_.get();
+    }
+    devices_ = options_.clock != nullptr
+                   ? std::make_unique<DeviceManager>(*options_.backend, *options_.clock)
+                   : std::make_unique<DeviceManager>(*options_.backend);
+    commands_ = std::make_unique<CommandSet>(*devices_, store_, *this, queue_, *typer);
+    worker_ = std::make_unique<DeviceWorker>(queue_, *this, *commands_);
+}
+
+DeviceMainDlg::~DeviceMainDlg() {
+    StopWorker();
+    if (tray_) {
+        tray_->Remove();
+    }
+    // The controls go while the pages that point at them still exist.
+    DestroyWindow();
+}
+
+int DeviceMainDlg::Run(bool shown) {
+    std::uint32_t style = kWsPopup | kWsClipSiblings | kWsClipChildren | (shown ? kWsVisible : 0);
+    Create(nullptr, kProductName, style, 0, {0, 0, kWidth, kHeight});
+    CenterWindow(nullptr);
+    return ShowModal(shown ? kSwShowNormal : kSwHide);
+}
+
+void DeviceMainDlg::StopWorker() {
+    if (stopped_) {
+        return;
+    }
+    stopped_ = true;
+    if (watcher_) {
+        watcher_->Stop();
+    }
+    // Stop() waits 1000 ms at a time; a long step is waited for until it ends, so no step ever
+    // outlives the window it reports to.
+    while (!worker_->Stop()) {
+    }
+    wait_.CloseCurrent();
+}
+
+void DeviceMainDlg::RequestShow() {
+    MWindow::PostMessage(kMsgShowWindow, 0, 0);
+}
+
+void DeviceMainDlg::PostMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    MWindow::PostMessage(message, wParam, lParam);
+}
+
+void DeviceMainDlg::OnClose() {
+    ShowWindow(kSwHide);
+}
+
+void DeviceMainDlg::InitUI(int left, int top, int right, int bottom) {
+    textFontName_ = kFontName;
+    messageFontName_ = kFontName;
+    EnableWndDrag(true);  // a borderless window is moved by its background
+    frame_ = std::make_unique<HomeFrame>(*this);
+    frame_->BuildFrame();
+    frame_->Build(*frame_->Area(PageKind::Home));
+    pages_ = CreatePages(*this);
+    for (const auto& page : pages_) {
+        if (MTabLayout* area = frame_->Area(page->Kind())) {
+            page->Build(*area);
+        }
+    }
+    frame_->BuildWindowButtons();
+    SetUpRoutes();
+    UISize(left, top, right, bottom);
+}
+
+void DeviceMainDlg::UISize(int left, int top, int right, int bottom) {
+    const int w = right - left;
+    const int h = bottom - top;
+    const float scale = static_cast<float>(h) / static_cast<float>(kHeight);
+    uiScale_ = scale;
+    frame_->Place(w, h, scale);
+    for (const auto& page : pages_) {
+        page->Place(w, h, scale);
+    }
+    {
+        std::lock_guard lock(layoutMutex_);
+        messageRect_ = HomeFrame::MessageRect(w, h);
+    }
+    if (ConnectionMode() == kBluetoothMode) {
+        SetMessage(GetText(home_ids::kBluetoothNotice), MessageRect(), MessageFontSize());
+    }
+}
+
+int DeviceMainDlg::MessageFontSize() const {
+    return static_cast<int>(std::lround(16.0f * uiScale_.load()));
+}
+
+MRect DeviceMainDlg::MessageRect() const {
+    std::lock_guard lock(layoutMutex_);
+    return messageRect_;
+}
+
+int DeviceMainDlg::OnInitDialog() {
+    MDialog::OnInitDialog();
+    // 2: from here on this instance is the one a second start talks to.
+    if (options_.startAnswering) {
+        options_.startAnswering();
+    }
+    // 3: the notification-area icon (optional: the window works without a tray).
+    tray_ = options_.createTray(*this);
+    if (tray_) {
+        tray_->Add(kProductName);
+    }
+    // 4: the window icon.
+    if (View() != nullptr) {
+        View()->setWindowIcon(ProgramIcon());
+    }
+    // 5 to 8 as soon as the window's loop runs: the window is on the screen first instead of
+    // after the catalogue, the database and the device list (a start a third quicker). Queued
+    // before anything else can be, so nothing reaches the window before them.
+    PostToGui([this] { FinishInitialisation(); });
+    return 1;
+}
+
+void DeviceMainDlg::FinishInitialisation() {
+    // 5: catalogue, database, device watcher, first refresh.
+    LoadCatalogue();
+    // 6 and 7.
+    queue_.Enqueue(DeviceTask::InitialLoad);
+    if (options_.startWorker && !worker_->IsRunning()) {
+        worker_->Start(kWorkerIntervalMs, true);
+    }
+    // 8.
+    SetMTimer(kAnimationTimerMs);
+    ShowStartNotice();
+    initialised_ = true;
+}
+
+void DeviceMainDlg::LoadCatalogue() {
+    CatalogueStartupSteps steps;
+    steps.showVersion = [this](const std::string& version) {
+        ForEachPage([&](Page& page) { page.SetSoftwareVersion(version); });
+    };
+    steps.setDeviceType = [this](int deviceType) { devices_->SetDeviceType(deviceType); };
+    steps.disableInputMethod = [this] {
+        if (View() != nullptr) {
+            View()->setAttribute(Qt::WA_InputMethodEnabled, false);
+        }
+    };
+    steps.openSettingsDatabase = [this] {
+        store_.OpenSettingsDatabase(dataFolder_, DatabaseKeyForRecordedType(catalogue_));
+    };
+    steps.registerDeviceNotifications = [this] { StartWatching(); };
+    steps.refreshDevices = [this] { RefreshDevices(); };
+    LoadAndApplyCatalogue(
+        catalogue_,
+        options_.cataloguePath.empty() ? DefaultCataloguePath() : options_.cataloguePath, steps);
+}
+
+void DeviceMainDlg::StartWatching() {
+    watcher_ = options_.backend->CreateChangeSource();
+    // Events come on the watcher's thread; the window thread takes them in order.
+    bool watching = watcher_->Start([this](DeviceChangeEvent event, const std::string& path) {
+        {
+            std::lock_guard lock(changesMutex_);
+            changes_.emplace_back(event, path);
+        }
+        MWindow::PostMessage(WM_DEVICECHANGE,
+                             event == DeviceChangeEvent::Arrival ? kDeviceArrival : kDeviceRemoval,
+                             0);
+    });
+    if (!watching) {
+        watcher_.reset();
+    }
+}
+
+void DeviceMainDlg::ShowStartNotice() {
+    // A notice of the connection (Bluetooth) has the line first.
+    if (options_.startNotice.empty() || !GetMessage().empty()) {
+        return;
+    }
+    const std::string notice = options_.startNotice;
+    ShowMessageLine(notice);
+    // Once: it goes with the next refresh, or after a while if nothing else took its place.
+    QTimer::singleShot(kStartNoticeMs, View(), [this, notice] {
+        if (GetMessage() == notice) {
+            ShowMessageLine({});
+        }
+    });
+}
+
+}  // namespace quillon
