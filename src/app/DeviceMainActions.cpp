@@ -37,7 +37,7 @@ int DeviceMainDlg::OnWindowButton(int controlId) {
     switch (controlId) {
         case home_ids::kClose:
             // Hidden, not ended: the program stays in the notification area.
-            ShowWindow(kSwHide);
+            HideToTray();
             break;
         case home_ids::kMinimize:
             ShowWindow(kSwMinimize);
@@ -114,6 +114,9 @@ int DeviceMainDlg::OnLanguageSwitch() {
     textFontName_ = kFontName;
     messageFontName_ = kFontName;
     ApplyTexts();
+    // The settings page's columns follow the language.
+    const MRect client = GetClientRect();
+    UISize(client.left, client.top, client.right, client.bottom);
     return 1;
 }
 

@@ -98,6 +98,11 @@ void DeviceMainDlg::PostMessage(unsigned message, std::uintptr_t wParam, std::in
 }
 
 void DeviceMainDlg::OnClose() {
+    HideToTray();
+}
+
+void DeviceMainDlg::HideToTray() {
+    closeNotice_.WindowClosing(*this, tray_ && tray_->IsShown());
     ShowWindow(kSwHide);
 }
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/CloseNotice.h"
 #include "app/SystemTray.h"
 #include "device/Clock.h"
 #include "device/DeviceCatalogue.h"
@@ -104,9 +105,7 @@ class DeviceMainDlg : public MDialog,
     void RefreshMacroList() override;
     void RefreshPerformancePage() override;
     void HideMacroEditing() override;
-    // The restore of the desktop's pointer settings: a hook left empty here, wired by the
-    // system-integration work.
-    void RestorePointerDefaults() override {}
+    void RestorePointerDefaults() override;
     void CloseWaitDialog() override { wait_.CloseCurrent(); }
     void SetBattery(int level, int state) override;
     void SetFirmwareText(const std::string& text) override;
@@ -138,6 +137,7 @@ class DeviceMainDlg : public MDialog,
     float UiScale() const override { return uiScale_; }
     Page* FindPage(PageKind kind) override;
     void SetTabsEnabled(bool enabled) override;
+    void SetLeftButtonLocked(bool locked) override { leftButtonLocked_ = locked; }
 
     // ---- For the start-up code and tests ----
     int CurrentTab() const { return currentTab_; }
@@ -166,7 +166,9 @@ class DeviceMainDlg : public MDialog,
     std::intptr_t ToPages(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
     void OnDeviceChangeMessage(std::uintptr_t wParam);
     void OnTrayMessage(std::intptr_t mouseMessage);
-    void ShowTrayMenu();
+    // Hides the window (close button, window-manager close); the first time without a tray
+    // icon the user is told how to get it back.
+    void HideToTray();
     void Quit();
 
     // Handlers of the controller's rows (DeviceMainActions.cpp).
@@ -207,6 +209,7 @@ class DeviceMainDlg : public MDialog,
     std::unique_ptr<DeviceWorker> worker_;
     std::unique_ptr<DeviceChangeSource> watcher_;
     std::unique_ptr<SystemTray> tray_;
+    CloseNotice closeNotice_;
 
     // Pages: created by InitUI, never changed afterwards (the worker reads the list).
     std::unique_ptr<HomeFrame> frame_;
@@ -228,6 +231,7 @@ class DeviceMainDlg : public MDialog,
     std::atomic<int> highlightedStage_{101};
     std::atomic<int> currentTab_{1};
     std::atomic<int> lightMode_{0};
+    std::atomic<bool> leftButtonLocked_{true};
     std::atomic<float> uiScale_{1.0f};
     std::uint32_t textColor_ = kColorText;
     std::string textFontName_;

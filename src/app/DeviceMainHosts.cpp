@@ -2,7 +2,9 @@
 #include "app/DeviceMainDlg.h"
 #include "device/DeviceRefresh.h"
 #include "platform/LanguageTable.h"
+#include "platform/PointerDefaults.h"
 #include "ui/MessageBox.h"
+#include "ui/pages/ButtonPage.h"
 #include "ui/pages/HomeFrameIds.h"
 #include "ui/toolkit/MTabCtrl.h"
 
@@ -18,15 +20,22 @@ void DeviceMainDlg::RefreshDevices() {
 }
 
 void DeviceMainDlg::LoadProfileState() {
-    // The button page fills its profile selector from the store when it is refreshed.
     activeProfile_ = store_.EnsureDefaultProfiles();
+    if (auto* page = static_cast<ButtonPage*>(FindPage(PageKind::Buttons))) {
+        page->FillProfileSelector();
+    }
 }
 
 void DeviceMainDlg::RefreshButtonPage() {
     selectedButton_ = 0;
-    if (Page* page = FindPage(PageKind::Buttons)) {
+    if (auto* page = static_cast<ButtonPage*>(FindPage(PageKind::Buttons))) {
+        page->FillFunctionLists();
         page->Refresh();
     }
+}
+
+void DeviceMainDlg::RestorePointerDefaults() {
+    quillon::RestorePointerDefaults();
 }
 
 void DeviceMainDlg::RefreshMacroList() {

@@ -1,6 +1,4 @@
 // The controller as a router: control events by id, window messages by number.
-#include <QCursor>
-#include <QMenu>
 #include <QWidget>
 
 #include "app/DeviceMainDlg.h"
@@ -10,14 +8,12 @@
 #include "ui/MessageBox.h"
 #include "ui/pages/HomeFrameIds.h"
 #include "ui/pages/WindowMessages.h"
-#include "ui/toolkit/PopupMenu.h"
 
 namespace quillon {
 namespace {
 
 constexpr int kLanguageBox = 275;
 constexpr int kFactoryResetButton = 278;
-constexpr int kTrayExitText = 12;
 
 // The rows of the dispatch table that are the controller's own. A page may build
 // such a control (the button page builds 88-90, the settings page 275 and 278), but its events
@@ -206,22 +202,10 @@ void DeviceMainDlg::OnDeviceChangeMessage(std::uintptr_t wParam) {
 }
 
 void DeviceMainDlg::OnTrayMessage(std::intptr_t mouseMessage) {
+    // The right button opens the icon's own menu (SystemTray), whose item posts the exit.
     if (mouseMessage == kTrayLeftButtonUp || mouseMessage == kTrayLeftDoubleClick) {
         OnWindowMessage(kMsgShowWindow, 0, 0);
-    } else if (mouseMessage == kTrayRightButtonUp) {
-        ShowTrayMenu();
     }
-}
-
-void DeviceMainDlg::ShowTrayMenu() {
-    if (View() == nullptr) {
-        return;
-    }
-    QMenu* menu = NewPopupMenu(View());
-    QAction* exit = menu->addAction(QString::fromStdString(GetText(kTrayExitText)));
-    QObject::connect(exit, &QAction::triggered, menu,
-                     [this] { MWindow::PostMessage(WM_COMMAND, kTrayExitCommand, 0); });
-    menu->popup(QCursor::pos());
 }
 
 // Both quit paths: on Windows they ended the process at once; here the run ends normally, so

@@ -12,11 +12,14 @@
 #include "app/Trace.h"
 #include "device/HidapiBackend.h"
 #include "emulator/EmulatedMouse.h"
+#include "platform/DesktopSession.h"
 #include "platform/DisplayMetrics.h"
 #include "platform/LanguageChoice.h"
 #include "platform/LanguageTable.h"
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"
+#include "platform/x11/DesktopTyper.h"
+#include "platform/x11/X11EdgeWatch.h"
 #include "ui/pages/WindowMessages.h"
 #include "ui/toolkit/Manager.h"
 
@@ -69,7 +72,7 @@ int RunWindow(int argc, char** argv, const AppCommandLine& line, SingleInstance&
     Manager::SetInstance(ResourceFolder());
     // 6.
     SetProcessDisplayMetrics(MetricsOfScreens());
-    // 7: the edge watch belongs to the macro recorder and is installed there.
+    // 7 follows once the window exists: the edge watch reports to it.
     // 8.
     CreateFolderPath(DataFolder() + "db");
 
@@ -91,6 +94,9 @@ int RunWindow(int argc, char** argv, const AppCommandLine& line, SingleInstance&
         hidapi = std::make_unique<HidapiBackend>();
         options.backend = hidapi.get();
     }
+    // Emoji buttons type through the desktop (nothing in a Wayland session).
+    std::unique_ptr<TextTyper> typer = MakeDesktopTyper();
+    options.typer = typer.get();
 
     // 11, 12: the controller, and the window's run. Its initialisation starts answering the
     // socket: a second start from then on shows this window.
@@ -105,9 +111,17 @@ int RunWindow(int argc, char** argv, const AppCommandLine& line, SingleInstance&
     target = window.get();
     QuitOnSignals endOnSignals(
         [target] { target->PostMessage(MSG_QUIT_REQUEST, 0, kQuitRequestCode); });
+    // 7: the screen-edge watch, where the desktop shares the pointer's motion.
+    X11EdgeWatch edgeWatch;
+    if (!IsWaylandSession() &&
+        !edgeWatch.Start([target](int side) { target->PostMessage(MSG_MOUSE_AT_EDGE, side, 0); },
+                         ProcessDisplayMetrics().desktopSpan)) {
+        Trace("无法安装全局鼠标钩子\n");
+    }
     window->Run(!line.hide);
 
     // 13: nothing reaches the window any more, the worker stops, then the window goes.
+    edgeWatch.Stop();
     instance.Stop();
     window->StopWorker();
     const int exitCode = window->ExitCode();

@@ -7,6 +7,7 @@
 
 #include "WindowRig.h"
 #include "platform/LanguageTable.h"
+#include "ui/FileDialogs.h"
 #include "ui/pages/HomeFrameIds.h"
 #include "ui/pages/WindowMessages.h"
 #include "ui/toolkit/MTabCtrl.h"
@@ -62,13 +63,20 @@ TEST(TaskDone, TheResultBoxNamesTheTask) {
                                              {GetText(112), GetText(212)}}));
 }
 
-TEST(WindowMessages, MessagesForPagesAnswerWithoutPages) {
+TEST(WindowMessages, MessagesForPagesReachTheirPage) {
     WindowRig rig({});
+    // The profile import asks for its file (cancelled here: nothing happens).
+    ScopedFileAnswers files({""});
     EXPECT_EQ(rig->OnWindowMessage(MSG_PROFILE_FILE, 1, 0), 1);
+    EXPECT_EQ(files.Questions().size(), 1u);
+    // The macro page's menus with nothing selected do nothing, and say they were taken.
     EXPECT_EQ(rig->OnWindowMessage(MSG_MACRO_MENU, 0, 101), 1);
-    EXPECT_EQ(rig->OnWindowMessage(MSG_INSERT_MENU, 0, 3), 0);
-    EXPECT_EQ(rig->OnWindowMessage(MSG_ITEM_MENU, 0, 3), 0);
+    EXPECT_EQ(rig->OnWindowMessage(MSG_INSERT_MENU, 0, 3), 1);
+    EXPECT_EQ(rig->OnWindowMessage(MSG_ITEM_MENU, 0, 3), 1);
+    // A DPI change shows the notice: a window of its own.
+    const auto before = QApplication::topLevelWidgets().size();
     EXPECT_EQ(rig->OnWindowMessage(MSG_DPI_CHANGED, 0, (1600 << 16) | 3), 0);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), before + 1);
     EXPECT_EQ(rig->OnWindowMessage(WM_INPUT, 0, 0), 0);
     EXPECT_EQ(rig->OnWindowMessage(MSG_MOUSE_AT_EDGE, 1, 0), 0);
     EXPECT_EQ(rig->OnWindowMessage(MSG_TRAY, 0, 0x200), 0);
@@ -88,11 +96,15 @@ TEST(WindowMessages, ADeviceChangeQueuesTheTaskOnTheWindowThread) {
     EXPECT_EQ(rig.TakeQueued(), std::vector<int>{2});
 }
 
-TEST(Routing, OwnRowsAndIdsWithoutAPage) {
+TEST(Routing, EveryIdHasOneOwner) {
     WindowRig rig({test::Wired()});
     EXPECT_TRUE(rig->Router().Conflicts().empty());
-    // Ids of pages not built on this branch answer 0.
-    for (int id : {60, 62, 85, 91, 92, 98, 101, 107, 114, 126, 162, 173, 272, 283}) {
+    EXPECT_TRUE(rig->IdClashes().empty());
+    // Each page's ids reach it; the window keeps its own rows, ids of nobody answer 0.
+    for (int id : {60, 62, 85, 98, 101, 107, 114, 126, 162, 173, 272, 283}) {
+        EXPECT_TRUE(rig->Router().Covers(id)) << id;
+    }
+    for (int id : {1, 29, 300, 999}) {
         EXPECT_EQ(rig.Click(id), 0) << id;
     }
     // Click rows ignore other events.
@@ -113,11 +125,19 @@ TEST(Routing, TabsWindowButtonsAndTheWebLink) {
     EXPECT_EQ(rig.Click(home_ids::kWebLink), 1);
     EXPECT_EQ(rig.openedUrls, std::vector<std::string>{kMakerWebAddress});
 
+    // Without a tray icon the first close says how to get the window back, and only the first.
+    ModalAnswers modal;
     EXPECT_EQ(rig.Click(home_ids::kClose), 1);
     EXPECT_FALSE(rig->IsWindowVisible());
     EXPECT_TRUE(rig.endedWith.empty());
     rig->RequestShow();
     ASSERT_TRUE(test::WaitUntil([&] { return rig->IsWindowVisible(); }));
+    EXPECT_EQ(rig.Click(home_ids::kClose), 1);
+    rig->RequestShow();
+    ASSERT_TRUE(test::WaitUntil([&] { return rig->IsWindowVisible(); }));
+    ASSERT_EQ(modal.boxes.size(), 1u);
+    EXPECT_EQ(modal.boxes[0].title, GetText(681));
+    EXPECT_NE(modal.boxes[0].text.find("quillonctl"), std::string::npos) << modal.boxes[0].text;
     EXPECT_EQ(rig.Click(home_ids::kMinimize), 1);
     EXPECT_TRUE(rig->View()->isMinimized());
 }
@@ -130,7 +150,11 @@ TEST(Routing, AWindowManagerCloseHidesAndTheRunGoesOn) {
     options.backend = &backend;
     DeviceMainDlg window(std::move(options));
     bool hiddenAfterClose = false;
-    ScopedModalHandler closeThenQuit([&](MDialog&) {
+    ScopedModalHandler closeThenQuit([&](MDialog& run) {
+        if (&run != &window) {
+            run.DoOK();  // the notice of the first close without a tray icon
+            return;
+        }
         window.View()->close();  // what Alt+F4 asks for
         hiddenAfterClose = !window.IsWindowVisible();
         window.PostMessage(MSG_QUIT_REQUEST, 0, kQuitRequestCode);
@@ -157,6 +181,7 @@ TEST(Keyboard, ArrowsMoveTheTabsAndTellTheController) {
     QCoreApplication::sendEvent(view, &home);
     EXPECT_EQ(rig->CurrentTab(), home_ids::kHomeItem);
     // The close button takes the keyboard focus and Space presses it.
+    ModalAnswers closeNotice;
     QWidget* close = rig->GetControl(home_ids::kClose)->View();
     EXPECT_EQ(close->focusPolicy(), Qt::StrongFocus);
     close->setFocus(Qt::TabFocusReason);
