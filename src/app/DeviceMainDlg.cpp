@@ -1,6 +1,7 @@
 #include "app/DeviceMainDlg.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QTimer>
 #include <QUrl>
@@ -68,9 +69,15 @@ DeviceMainDlg::~DeviceMainDlg() {
 }
 
 int DeviceMainDlg::Run(bool shown) {
-    std::uint32_t style = kWsPopup | kWsClipSiblings | kWsClipChildren | (shown ? kWsVisible : 0);
-    Create(nullptr, kProductName, style, 0, {0, 0, kWidth, kHeight});
+    // Created hidden and centred, then shown: one map, at its place. The window system gets the
+    // map before the initialisation's device half runs at the loop's first turn.
+    Create(nullptr, kProductName, kWsPopup | kWsClipSiblings | kWsClipChildren, 0,
+           {0, 0, kWidth, kHeight});
     CenterWindow(nullptr);
+    if (shown) {
+        ShowWindow(kSwShowNormal);
+        QGuiApplication::sync();
+    }
     return ShowModal(shown ? kSwShowNormal : kSwHide);
 }
 
