@@ -42,6 +42,9 @@ DeviceMainDlg::DeviceMainDlg(DeviceMainOptions options) : options_(std::move(opt
     if (!options_.createTray) {
         options_.createTray = [](MWindow& window) { return CreateSystemTray(window); };
     }
+    if (!options_.createPages) {
+        options_.createPages = [](PageHost& host) { return CreatePages(host); };
+    }
     if (!options_.openUrl) {
         options_.openUrl = [](const std::string& url) {
             QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
@@ -115,7 +118,7 @@ void DeviceMainDlg::InitUI(int left, int top, int right, int bottom) {
     frame_ = std::make_unique<HomeFrame>(*this);
     frame_->BuildFrame();
     frame_->Build(*frame_->Area(PageKind::Home));
-    pages_ = CreatePages(*this);
+    pages_ = options_.createPages(*this);
     for (const auto& page : pages_) {
         if (MTabLayout* area = frame_->Area(page->Kind())) {
             page->Build(*area);
