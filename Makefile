@@ -4,9 +4,10 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 ARGS ?=
+N ?= 5
 CTEST_ARGS ?=
 
-.PHONY: deps configure build run test test-asan test-tsan fuzz bench package clean
+.PHONY: deps configure build run test test-asan test-tsan fuzz bench bench-startup screenshot package clean
 
 deps:
 	@scripts/install-deps
@@ -47,6 +48,14 @@ bench: build
 # The Debian package, written to $(BUILD)/package/.
 package: build
 	cmake --build $(BUILD) --target package
+
+# The desktop program's start-up time, memory and idle CPU against a bare Qt window (Xvfb).
+bench-startup: build
+	bench/startup-bench $(BUILD) $(N)
+
+# Regenerates the README's screenshots under xvfb-run.
+screenshot: build
+	scripts/screenshot $(BUILD) docs
 
 clean:
 	rm -rf build build-asan build-tsan build-fuzz

@@ -1,6 +1,7 @@
 #include "app/DeviceMainDlg.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QTimer>
 #include <QUrl>
@@ -41,6 +42,9 @@ DeviceMainDlg::DeviceMainDlg(DeviceMainOptions options) : options_(std::move(opt
     if (!options_.createTray) {
         options_.createTray = [](MWindow& window) { return CreateSystemTray(window); };
     }
+    if (!options_.createPages) {
+        options_.createPages = [](PageHost& host) { return CreatePages(host); };
+    }
     if (!options_.openUrl) {
         options_.openUrl = [](const std::string& url) {
             QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
@@ -68,9 +72,15 @@ DeviceMainDlg::~DeviceMainDlg() {
 }
 
 int DeviceMainDlg::Run(bool shown) {
-    std::uint32_t style = kWsPopup | kWsClipSiblings | kWsClipChildren | (shown ? kWsVisible : 0);
-    Create(nullptr, kProductName, style, 0, {0, 0, kWidth, kHeight});
+    // Created hidden and centred, then shown: one map, at its place. The window system gets the
+    // map before the initialisation's device half runs at the loop's first turn.
+    Create(nullptr, kProductName, kWsPopup | kWsClipSiblings | kWsClipChildren, 0,
+           {0, 0, kWidth, kHeight});
     CenterWindow(nullptr);
+    if (shown) {
+        ShowWindow(kSwShowNormal);
+        QGuiApplication::sync();
+    }
     return ShowModal(shown ? kSwShowNormal : kSwHide);
 }
 
@@ -113,7 +123,7 @@ void DeviceMainDlg::InitUI(int left, int top, int right, int bottom) {
     frame_ = std::make_unique<HomeFrame>(*this);
     frame_->BuildFrame();
     frame_->Build(*frame_->Area(PageKind::Home));
-    pages_ = CreatePages(*this);
+    pages_ = options_.createPages(*this);
     for (const auto& page : pages_) {
         if (MTabLayout* area = frame_->Area(page->Kind())) {
             page->Build(*area);

@@ -47,6 +47,8 @@ struct DeviceMainOptions {
     std::function<std::unique_ptr<SystemTray>(MWindow&)> createTray;
     // Opens a web address; default QDesktopServices.
     std::function<void(const std::string& url)> openUrl;
+    // The pages besides the home page, in building order; default CreatePages.
+    std::function<std::vector<std::unique_ptr<Page>>(PageHost&)> createPages;
     // Shown once in the message line after the first refresh (e.g. that the mouse is virtual).
     std::string startNotice;
 };

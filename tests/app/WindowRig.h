@@ -49,11 +49,13 @@ struct WindowRig {
     std::vector<std::string> openedUrls;
     std::unique_ptr<DeviceMainDlg> window;
 
-    WindowRig(std::initializer_list<VirtualInterfaceConfig> links, bool worker = false) {
+    WindowRig(std::initializer_list<VirtualInterfaceConfig> links, bool worker = false,
+              std::function<std::vector<std::unique_ptr<Page>>(PageHost&)> pages = {}) {
         for (const VirtualInterfaceConfig& link : links) {
             mouse.Connect(link);
         }
         DeviceMainOptions options;
+        options.createPages = std::move(pages);
         options.backend = &backend;
         options.clock = worker ? nullptr : &clock;
         options.startWorker = worker;

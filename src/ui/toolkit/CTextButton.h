@@ -12,6 +12,8 @@ class CTextButton : public MButton {
 
   protected:
     void Paint(QPainter& painter, const ViewState& state) override;
+    // Around the text, not the whole rectangle.
+    MRect FocusRect(int width, int height) const override;
 };
 
 }  // namespace quillon
