@@ -90,9 +90,11 @@ int RunApply(CliContext& context, const CommandArgs& args) {
     std::vector<MacroHeader> macros;
     int macroCount = session.Store().LoadMacros(macros);
     session.Run(DeviceTask::ApplyToDevice);
-    if (const std::string& problem = session.Commands().MacroProblem(); !problem.empty()) {
-        return context.Fail(kExitFailure, "the macros were not sent: " + problem +
-                                              "; the buttons and settings were");
+    const std::vector<long>& done = session.Host().TasksDone();
+    if (!done.empty() && done.back() == kTaskDoneMacrosRefused) {
+        return context.Fail(kExitFailure,
+                            "nothing was sent to the mouse: " + session.Commands().MacroProblem() +
+                                "; shorten or delete macros, then apply again");
     }
     if (int status = session.CheckAnswered("its settings may be incomplete; apply again");
         status != kExitOk) {

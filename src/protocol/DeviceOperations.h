@@ -20,7 +20,8 @@ class DeviceOperations {
     // Stores light mode 0 for the active profile and sends it.
     virtual void ResetLightMode() = 0;
     virtual void WriteButtons() = 0;
-    virtual void WriteMacros() = 0;
+    // False, with nothing sent, when the stored macros do not fit the mouse.
+    virtual bool WriteMacros() = 0;
     // Firmware version text from the version feature report.
     virtual void ShowFirmwareVersions() = 0;
     // Firmware version text from command 0x03 (kept when the mouse does not answer).

@@ -62,7 +62,12 @@ void DeviceWorker::RunTask(int id) {
             Settle();
             break;
         case DeviceTask::ApplyToDevice:
-            operations_.WriteMacros();
+            // The button tables index the new macro table: without it they must not go either.
+            if (!operations_.WriteMacros()) {
+                Settle();
+                host_.PostMessage(MSG_TASK_DONE, 0, kTaskDoneMacrosRefused);
+                break;
+            }
             operations_.WriteButtons();
             operations_.WritePerformanceBlock();
             operations_.WriteCurrentDpi();

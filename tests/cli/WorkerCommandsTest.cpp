@@ -5,7 +5,9 @@
 
 #include "cli/DeviceSession.h"
 #include "cli/WatchHook.h"
+#include "store/SettingsStore.h"
 #include "support/CliRun.h"
+#include "support/StoredMacro.h"
 #include "support/TempDir.h"
 
 namespace quillon {
@@ -105,6 +107,32 @@ TEST_F(WorkerCommandsTest, ResetAndRestoreDefaultsBringBackTheDefaults) {
     ASSERT_EQ(reset.status, 0) << reset.err;
     EXPECT_TRUE(Has(Run({"--json", "dpi"}).out, R"({"stage":1,"dpi":800,)"));
     EXPECT_TRUE(Has(Run({"--json", "read"}).out, R"("report_rate":1000)"));
+}
+
+// Six macros of 200 key events need 640 bytes more than the mouse's 4224. Such a table
+// arrives from elsewhere (an older version, an edited file); it is written here directly.
+TEST_F(WorkerCommandsTest, AnApplyWhoseMacrosDoNotFitSendsNothingAndNamesTheMacro) {
+    ASSERT_EQ(Run({"rate", "125"}).status, 0);
+    ASSERT_EQ(Run({"rate", "250"}, "data", "bluetooth").status, 0);  // stored, not sent
+    {
+        SettingsStore store;
+        ASSERT_TRUE(store.OpenForDevice(dir.file("data"), "Q1"));
+        for (int m = 1; m <= 6; ++m) {
+            test::AddKeyMacro(store, "long " + std::to_string(m), 200);
+        }
+    }
+    test::CliResult refused = Run({"apply"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(Has(refused.err,
+                    "nothing was sent to the mouse: the macros need 4864 bytes, 640 "
+                    "more than the mouse's 4224; macro \"long 6\" (id 6) is the "
+                    "first that does not fit"))
+        << refused.err;
+    EXPECT_TRUE(Has(Run({"--json", "read"}, "fresh").out, R"("report_rate":125)"));
+    EXPECT_EQ(Run({"--json", "get", "report_rate"}).out,
+              R"({"profile":1,"key":"report_rate","value":"2"})"
+              "\n")
+        << "the database is unchanged";
 }
 
 TEST_F(WorkerCommandsTest, UsageErrors) {
