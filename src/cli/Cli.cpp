@@ -26,6 +26,7 @@ void PrintHelp(std::ostream& out) {
            "                        wired, receiver, receiver-asleep, bluetooth or a '+' list\n"
            "                        (default wired); state=FILE keeps its settings across runs\n"
            "  --yes                 do not ask for confirmation\n"
+           "  --once                with watch: print the current state and exit\n"
            "\n"
            "Commands:\n";
     for (const Command& command : AllCommands()) {
@@ -114,6 +115,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             options.emulateSpec = word.size() > 10 ? word.substr(10) : std::string();
         } else if (word == "--yes" || word == "-y") {
             options.yes = true;
+        } else if (word == "--once") {
+            options.once = true;
         } else {
             return context.Fail(kExitUsage, "unknown option '" + word + "' (see --help)");
         }

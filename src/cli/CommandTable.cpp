@@ -41,31 +41,25 @@ const std::vector<Command>& AllCommands() {
          "  macro export ID DIR    write a macro file into DIR\n"
          "  macro import FILE      add the macro of a macro file",
          RunMacro},
-        {"read",
-         "read                   read the mouse's settings into the profile",
-         RunRead},
+        {"read", "read                   read the mouse's settings into the profile", RunRead},
         {"apply",
          "apply                  send macros, buttons and performance settings to the mouse",
          RunApply},
-        {"info",
-         "info                   connection, firmware version and battery of the mouse",
+        {"info", "info                   connection, firmware version and battery of the mouse",
          RunInfo},
         {"dpi",
          "dpi                    the six DPI stages of the profile and the current one\n"
          "  dpi set STAGE VALUE    give stage 1-6 a DPI (200-24000, nearest 100)\n"
          "  dpi select STAGE       make stage 1-6 the current one",
          RunDpi},
-        {"rate",
-         "rate 125|250|500|1000  the report rate in Hz",
-         RunRate},
-        {"reset",
-         "reset                  factory reset of the mouse and of the settings database",
+        {"rate", "rate 125|250|500|1000  the report rate in Hz", RunRate},
+        {"reset", "reset                  factory reset of the mouse and of the settings database",
          RunReset},
-        {"restore-defaults",
-         "restore-defaults       default buttons and settings for the profile",
+        {"restore-defaults", "restore-defaults       default buttons and settings for the profile",
          RunRestoreDefaults},
         {"watch",
-         "watch                  print the mouse's own changes until interrupted",
+         "watch [--once]         print the mouse's own changes until interrupted, across unplug\n"
+         "                         and re-plug; --once: the current state, then exit",
          RunWatch},
     };
     return commands;

@@ -36,8 +36,8 @@ constexpr std::uint8_t kNotificationMarker = 0xFA;
 
 // One read of a reply within `timeoutMs`. A notification the mouse sent in the meantime is not
 // a reply: taking it as one would hand its bytes to the caller as, say, a button table, and
-// shift every later reply by one. It is passed over and the wait goes on.
-int ReadReply(HidDevice& device, CommandFrame& frame, Clock& clock) {
+// shift every later reply by one. It is passed on to `passed` and the wait goes on.
+int ReadReply(HidDevice& device, CommandFrame& frame, Clock& clock, const PassedReport& passed) {
     const Clock::Duration deadline = clock.Now() + std::chrono::milliseconds(kReplyTimeoutMs);
     int timeoutMs = kReplyTimeoutMs;
     for (;;) {
@@ -50,6 +50,9 @@ int ReadReply(HidDevice& device, CommandFrame& frame, Clock& clock) {
                 std::memcpy(frame.data(), report.data(), static_cast<std::size_t>(count));
             }
             return count;
+        }
+        if (passed) {
+            passed(report.data(), count);
         }
         auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - clock.Now());
         if (left.count() <= 0) {
@@ -71,7 +74,8 @@ std::string VersionText(const std::uint8_t* bytes, std::size_t count) {
 
 }  // namespace
 
-bool SendCommandOn(HidDevice& device, CommandFrame& frame, Clock& clock) {
+bool SendCommandOn(HidDevice& device, CommandFrame& frame, Clock& clock,
+                   const PassedReport& passed) {
     frame.StoreChecksum();
     const CommandFrame request = frame;
     if (device.Write(request.data(), CommandFrame::kSize) <= 0) {
@@ -80,14 +84,14 @@ bool SendCommandOn(HidDevice& device, CommandFrame& frame, Clock& clock) {
             return false;
         }
     }
-    if (Replied(ReadReply(device, frame, clock), frame)) {
+    if (Replied(ReadReply(device, frame, clock, passed), frame)) {
         return true;
     }
     // The mouse answers a lost request only after a resend; later resends wait longer.
     for (int delayMs : {kFirstResendDelayMs, kSecondResendDelayMs}) {
         clock.SleepMs(delayMs);
         device.Write(request.data(), CommandFrame::kSize);
-        if (Replied(ReadReply(device, frame, clock), frame)) {
+        if (Replied(ReadReply(device, frame, clock, passed), frame)) {
             return true;
         }
     }

@@ -165,6 +165,7 @@ void DeviceManager::CloseAllLocked() {
     ready_ = false;
     active_ = nullptr;
     entries_.clear();
+    held_.clear();
 }
 
 bool DeviceManager::IsReady() const {
@@ -285,7 +286,24 @@ int DeviceManager::FindPath(const std::string& path) const {
 
 bool DeviceManager::SendCommand(CommandFrame& frame) {
     HidDevice* device = IsReady() ? ActiveInterface() : nullptr;
-    return device != nullptr && SendCommandOn(*device, frame, clock_);
+    return device != nullptr &&
+           SendCommandOn(*device, frame, clock_, [this](const std::uint8_t* bytes, int count) {
+               std::lock_guard lock(mutex_);
+               if (held_.size() == kHeldNotificationLimit) {
+                   held_.pop_front();
+               }
+               held_.emplace_back(bytes, bytes + count);
+           });
+}
+
+bool DeviceManager::TakeHeldNotification(std::vector<std::uint8_t>& report) {
+    std::lock_guard lock(mutex_);
+    if (held_.empty()) {
+        return false;
+    }
+    report = std::move(held_.front());
+    held_.pop_front();
+    return true;
 }
 
 bool DeviceManager::ReadFeatureVersion(std::string& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -78,6 +79,12 @@ class DeviceManager {
     // The channel on the active interface. Both fail at once, without I/O, when the manager is
     // not ready or no interface is active.
     bool SendCommand(CommandFrame& frame);
+    // Takes the oldest notification that SendCommand read while it waited for a reply; false
+    // when none is held. The notification poll reads these before the device, so that a change
+    // made on the mouse during a task is not lost. Emptied whenever the entries are closed.
+    bool TakeHeldNotification(std::vector<std::uint8_t>& report);
+    // Notifications held beyond this many push the oldest out.
+    static constexpr std::size_t kHeldNotificationLimit = 64;
     // "0.0.0" unless the device supplies a version; false when refused.
     bool ReadFeatureVersion(std::string& text);
     // Asks the receiver of entry `index` whether its mouse answers; the new online flag, or
@@ -105,6 +112,7 @@ class DeviceManager {
     std::vector<DeviceModelRecord> familyModes_;
     std::vector<DeniedInterface> denied_;
     HidDevice* active_ = nullptr;
+    std::deque<std::vector<std::uint8_t>> held_;
 };
 
 }  // namespace quillon

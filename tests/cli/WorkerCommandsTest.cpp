@@ -9,6 +9,7 @@
 #include "support/CliRun.h"
 #include "support/StoredMacro.h"
 #include "support/TempDir.h"
+#include "support/VirtualMouseRig.h"
 
 namespace quillon {
 namespace {
@@ -73,7 +74,9 @@ TEST_F(WorkerCommandsTest, ChangesWithoutAConfigurableMouseAreStoredButNotSent) 
         EXPECT_TRUE(Has(r.out, "1200 DPI, stored; no configurable mouse")) << r.out;
         EXPECT_EQ(Run({"rate", "125"}, "data", links).status, 0);
         for (const std::string command : {"read", "apply", "info", "watch"}) {
-            test::CliResult refused = Run({command}, "data", links);
+            // watch waits for a mouse; --once tells the state now.
+            test::CliResult refused = command == "watch" ? Run({"--once", command}, "data", links)
+                                                         : Run({command}, "data", links);
             EXPECT_EQ(refused.status, 2) << links << " " << command;
             EXPECT_TRUE(Has(refused.err, links == "bluetooth" ? "Bluetooth" : "does not answer"))
                 << refused.err;
@@ -168,6 +171,73 @@ TEST_F(WorkerCommandsTest, WatchPrintsALineWhenTheMousesDpiButtonIsPressed) {
     EXPECT_TRUE(Has(r.out, R"({"event":"stage","stage":2,"dpi":800})"
                            "\n"))
         << r.out;
+}
+
+// A status bar's view: the watch goes on across unplug and re-plug, with a line for each, and
+// the values again once the mouse is back.
+TEST_F(WorkerCommandsTest, WatchKeepsGoingAcrossUnplugAndReplug) {
+    int phase = 0;
+    int mark = 0;
+    int calls = 0;
+    cli::SetWatchHook([&](cli::DeviceSession& devices, int lines) {
+        if (phase == 0) {
+            mark = lines;
+            devices.Emulator()->UnplugAll();
+            phase = 1;
+        } else if (phase == 1 && lines > mark) {
+            mark = lines;
+            devices.Emulator()->Plug(0);
+            phase = 2;
+        } else if (phase == 2 && lines > mark + 3) {
+            return false;  // connected, stage, rate, light mode
+        }
+        return ++calls < 1000;
+    });
+    test::CliResult r = Run({"--json", "watch"});
+    cli::SetWatchHook(nullptr);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string connected = R"({"event":"connected","connection":"wired"})"
+                                  "\n";
+    const std::string stage = R"({"event":"stage","stage":1,"dpi":400})"
+                              "\n";
+    const size_t first = r.out.find(connected);
+    const size_t gone = r.out.find(R"({"event":"disconnected"})"
+                                   "\n");
+    const size_t back = r.out.find(connected, gone);
+    ASSERT_EQ(first, 0u) << r.out;
+    ASSERT_NE(gone, std::string::npos) << r.out;
+    ASSERT_NE(back, std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(stage, back), std::string::npos) << r.out;
+}
+
+// Started with no mouse, the watch says so and waits; --once only says so.
+TEST_F(WorkerCommandsTest, WatchWaitsForAMouseAndOnceTellsTheStateNow) {
+    test::CliResult none = Run({"--json", "--once", "watch"}, "data", "bluetooth");
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.out, R"({"event":"disconnected"})"
+                        "\n");
+    test::CliResult now = Run({"--once", "watch"});
+    EXPECT_EQ(now.status, 0) << now.err;
+    EXPECT_EQ(now.out.rfind("connected (wired)\n", 0), 0u) << now.out;
+    EXPECT_TRUE(Has(now.out, "stage 1: 400 DPI\n")) << now.out;
+
+    int calls = 0;
+    bool plugged = false;
+    cli::SetWatchHook([&](cli::DeviceSession& devices, int lines) {
+        if (!plugged) {
+            devices.Emulator()->Connect(test::Wired());
+            plugged = true;
+        }
+        return lines < 3 && ++calls < 1000;
+    });
+    test::CliResult waited = Run({"--json", "watch"}, "data", "bluetooth");
+    cli::SetWatchHook(nullptr);
+    ASSERT_EQ(waited.status, 0) << waited.err;
+    EXPECT_TRUE(Has(waited.out, R"({"event":"disconnected"})"
+                                "\n"
+                                R"({"event":"connected","connection":"wired"})"
+                                "\n"))
+        << waited.out;
 }
 
 }  // namespace

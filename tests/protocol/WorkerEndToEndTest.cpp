@@ -106,5 +106,31 @@ TEST(WorkerEndToEndTest, AnApplyWhoseMacrosDoNotFitSendsNothingAndSaysWhichAndBy
     EXPECT_EQ(rig.Mouse().CurrentStage(), 6);
 }
 
+// The user presses the DPI button while an apply with a long macro image is under way: the
+// channel reads the notification while it waits for a reply. The poll after the task reports
+// it, and the mouse ends on the stage the user chose last, the one the database holds.
+TEST(WorkerEndToEndTest, ADpiPressDuringALongApplyIsReportedAndKept) {
+    CommandRig rig;
+    test::AddKeyMacro(rig.store, "long", 200);
+    rig.Values().Set("dpi_index", 0);
+    rig.Values().Set("report_rate", 3);
+    DeviceWorker worker(rig.queue, rig.host, rig.commands);
+    rig.queue.Enqueue(DeviceTask::ApplyToDevice);
+    rig.Mouse().PressDpiButton();  // pending before the apply's first reply
+    ASSERT_TRUE(worker.RunStep());
+    EXPECT_EQ(rig.Mouse().MacroCommits(), 1);
+    EXPECT_EQ(rig.Mouse().CurrentStage(), 1) << "the apply sent the stored stage";
+
+    rig.devices.clock.Advance(std::chrono::milliseconds(NotificationPoll::kMinGapMs));
+    EXPECT_FALSE(worker.RunStep());  // the poll
+    EXPECT_EQ(rig.host.Stage().first, 2);
+    EXPECT_EQ(rig.host.PostedMessages().back().message, MSG_DPI_CHANGED);
+    EXPECT_EQ(rig.Values().Get("dpi_index"), 1);
+    EXPECT_EQ(rig.Values().Get("report_rate"), 3) << "the rate the apply sent stays";
+    ASSERT_TRUE(worker.RunStep());  // the stage write the poll queued
+    EXPECT_EQ(rig.Mouse().CurrentStage(), 2);
+    EXPECT_EQ(rig.Mouse().ReportRate(), 3);
+}
+
 }  // namespace
 }  // namespace quillon
