@@ -104,7 +104,12 @@ int DeviceSession::OpenEmulator() {
         }
         mouse_->Connect(config);
     }
-    backend_ = std::make_unique<VirtualMouseBackend>(*mouse_);
+    auto backend = std::make_unique<VirtualMouseBackend>(*mouse_);
+    if (!stateFile_.empty()) {
+        // Every process that names this file, however it spells the path, reaches this mouse.
+        backend->SetStateFile(std::filesystem::absolute(stateFile_).lexically_normal().string());
+    }
+    backend_ = std::move(backend);
     return kExitOk;
 }
 

@@ -65,6 +65,9 @@ int RunRead(CliContext& context, const CommandArgs& args) {
     if (int status = OpenWithMouse(session); status != kExitOk) {
         return status;
     }
+    if (int status = session.HoldMouse("nothing was read"); status != kExitOk) {
+        return status;
+    }
     session.Run(DeviceTask::ReadFromDevice);
     if (int status = session.CheckAnswered("what it did not send is unchanged in the database");
         status != kExitOk) {
@@ -85,6 +88,9 @@ int RunApply(CliContext& context, const CommandArgs& args) {
     }
     WorkerSession session(context);
     if (int status = OpenWithMouse(session); status != kExitOk) {
+        return status;
+    }
+    if (int status = session.HoldMouse("nothing was sent"); status != kExitOk) {
         return status;
     }
     std::vector<MacroHeader> macros;
@@ -118,6 +124,9 @@ int RunInfo(CliContext& context, const CommandArgs& args) {
     }
     WorkerSession session(context);
     if (int status = OpenWithMouse(session); status != kExitOk) {
+        return status;
+    }
+    if (int status = session.HoldMouse("ask again later"); status != kExitOk) {
         return status;
     }
     CommandSet& commands = session.Commands();
@@ -169,6 +178,9 @@ int RunReset(CliContext& context, const CommandArgs& args) {
                  "database (profiles, buttons and macros)?")) {
         return context.Fail(kExitFailure, "not confirmed; nothing was changed (--yes confirms)");
     }
+    if (int status = session.HoldMouse("nothing was reset"); status != kExitOk) {
+        return status;
+    }
     session.Store().ClearAll();
     session.Host().SetLoaded(false);
     session.Run(DeviceTask::FactoryReset);
@@ -199,6 +211,10 @@ int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
     session.Store().ResetProfileValues(profile, session.Devices().Status().mode);
     const bool sent = session.HasMouse();
     if (sent) {
+        if (int status = session.HoldMouse("the defaults are stored; apply sends them later");
+            status != kExitOk) {
+            return status;
+        }
         session.Run(DeviceTask::RestoreDefaults);
         if (int status = session.CheckAnswered("the defaults are stored; apply to send them again");
             status != kExitOk) {

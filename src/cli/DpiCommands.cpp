@@ -30,6 +30,10 @@ int StoredThenSent(CliContext& context, WorkerSession& session, const std::strin
                    void (CommandSet::*send)()) {
     bool sent = session.HasMouse();
     if (sent) {
+        if (int status = session.HoldMouse("the value is stored; apply sends it later");
+            status != kExitOk) {
+            return status;
+        }
         (session.Commands().*send)();
         if (int status = session.CheckAnswered("the value is stored; apply to send it again");
             status != kExitOk) {

@@ -296,6 +296,46 @@ bool DeviceManager::SendCommand(CommandFrame& frame) {
            });
 }
 
+bool DeviceManager::LockTransfers(std::chrono::milliseconds wait) {
+    {
+        std::lock_guard lock(mutex_);
+        if (lockDepth_ > 0) {
+            ++lockDepth_;
+            return true;
+        }
+    }
+    const HidDevice* active = ActiveInterface();
+    std::string key;
+    {
+        std::lock_guard lock(mutex_);
+        for (const auto& entry : entries_) {
+            if (active != nullptr && entry->handle.get() == active) {
+                key = backend_.LockKey(entry->path);
+            }
+        }
+    }
+    if (!key.empty()) {
+        lock_ = std::make_unique<DeviceLock>(key);
+        if (!lock_->Acquire(wait)) {
+            return false;
+        }
+    }
+    std::lock_guard lock(mutex_);
+    ++lockDepth_;
+    return true;
+}
+
+void DeviceManager::UnlockTransfers() {
+    std::lock_guard lock(mutex_);
+    if (lockDepth_ > 0 && --lockDepth_ == 0 && lock_) {
+        lock_->Release();
+    }
+}
+
+std::string DeviceManager::TransferLockHolder() const {
+    return lock_ ? lock_->Holder() : std::string();
+}
+
 bool DeviceManager::TakeHeldNotification(std::vector<std::uint8_t>& report) {
     std::lock_guard lock(mutex_);
     if (held_.empty()) {

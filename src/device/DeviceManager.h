@@ -10,6 +10,7 @@
 #include "device/CommandFrame.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceEntry.h"
+#include "device/DeviceLock.h"
 #include "device/HidBackend.h"
 
 namespace quillon {
@@ -83,6 +84,14 @@ class DeviceManager {
     // when none is held. The notification poll reads these before the device, so that a change
     // made on the mouse during a task is not lost. Emptied whenever the entries are closed.
     bool TakeHeldNotification(std::vector<std::uint8_t>& report);
+    // Keeps other processes off the active interface (DeviceLock) until as many Unlock calls;
+    // nested calls in this process count. True at once when nothing is active or the backend
+    // needs no lock. False when another process still held it after `wait`.
+    bool LockTransfers(std::chrono::milliseconds wait);
+    void UnlockTransfers();
+    // Who holds the lock that the last failed LockTransfers waited for.
+    std::string TransferLockHolder() const;
+
     // Notifications held beyond this many push the oldest out.
     static constexpr std::size_t kHeldNotificationLimit = 64;
     // "0.0.0" unless the device supplies a version; false when refused.
@@ -113,6 +122,8 @@ class DeviceManager {
     std::vector<DeniedInterface> denied_;
     HidDevice* active_ = nullptr;
     std::deque<std::vector<std::uint8_t>> held_;
+    std::unique_ptr<DeviceLock> lock_;  // the lock last asked for
+    int lockDepth_ = 0;
 };
 
 }  // namespace quillon

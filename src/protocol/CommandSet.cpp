@@ -76,6 +76,14 @@ void CommandSet::WriteButtons() {
     channel_.Count(quillon::WriteButtons(devices_, store_));
 }
 
+bool CommandSet::LockDevice(int waitMs) {
+    return devices_.LockTransfers(std::chrono::milliseconds(waitMs));
+}
+
+void CommandSet::UnlockDevice() {
+    devices_.UnlockTransfers();
+}
+
 bool CommandSet::WriteMacros() {
     MacroImage image;
     std::string problem;

@@ -37,6 +37,8 @@ class CommandSet : public DeviceOperations {
     void QueryFirmwareVersion() override { performance_.QueryFirmwareVersion(); }
     void FactoryResetProcedure() override;
     void PollNotifications(const GiveWay& giveWay) override { poll_.Poll(giveWay); }
+    bool LockDevice(int waitMs) override;
+    void UnlockDevice() override;
 
     // Commands the mouse left unanswered since the count was last reset.
     CommandChannel& Channel() { return channel_; }

@@ -27,6 +27,10 @@ class DeviceOperations {
     // Firmware version text from command 0x03 (kept when the mouse does not answer).
     virtual void QueryFirmwareVersion() = 0;
     virtual void FactoryResetProcedure() = 0;
+    // Keeps other processes off the mouse around one step (DeviceLock, counted when nested);
+    // false when another process still held it after `waitMs`.
+    virtual bool LockDevice(int waitMs) = 0;
+    virtual void UnlockDevice() = 0;
     // One notification poll. A read that waits on a silent mouse ends early once `giveWay`
     // holds (a task was queued, the worker is stopping).
     using GiveWay = std::function<bool()>;

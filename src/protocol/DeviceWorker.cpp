@@ -17,15 +17,26 @@ DeviceWorker::~DeviceWorker() {
 // No timer resolution to raise around a step here: Linux sleeps are already precise to well
 // under a millisecond.
 bool DeviceWorker::Step() {
-    int id = 0;
-    if (!queue_.TryTake(id)) {
-        if (host_.IsPresent()) {
+    if (queue_.Empty()) {
+        // A poll is worth no wait: while another process has the mouse, it reads that
+        // process's reports too.
+        if (host_.IsPresent() && operations_.LockDevice(0)) {
             operations_.PollNotifications([this] { return !queue_.Empty() || StopRequested(); });
+            operations_.UnlockDevice();
         }
         return false;
     }
-    RunTask(id);
-    return true;
+    // While another process has the mouse, the task stays queued for a later step.
+    if (!operations_.LockDevice(kLockWaitMs)) {
+        return false;
+    }
+    int id = 0;
+    const bool took = queue_.TryTake(id);
+    if (took) {
+        RunTask(id);
+    }
+    operations_.UnlockDevice();
+    return took;
 }
 
 void DeviceWorker::RunTask(int id) {

@@ -81,6 +81,8 @@ class LoggingOperations : public DeviceOperations {
     void QueryFirmwareVersion() override { log_.push_back("QueryFirmwareVersion"); }
     void FactoryResetProcedure() override { log_.push_back("FactoryResetProcedure"); }
     void PollNotifications(const GiveWay&) override { log_.push_back("PollNotifications"); }
+    bool LockDevice(int) override { return true; }
+    void UnlockDevice() override {}
 
   private:
     Events& log_;
