@@ -41,6 +41,11 @@ const std::vector<Command>& AllCommands() {
          "  macro export ID DIR    write a macro file into DIR\n"
          "  macro import FILE      add the macro of a macro file",
          RunMacro},
+        {"settings",
+         "settings [NAME [VALUE]] the profile's settings by name, in user units, with their\n"
+         "                         allowed values; with VALUE sets one (report-rate 500,\n"
+         "                         lift-off 2mm, sleep 10, e-sports on, stage-colour-2 #00ff00)",
+         RunSettings},
         {"read", "read                   read the mouse's settings into the profile", RunRead},
         {"apply",
          "apply                  send macros, buttons and performance settings to the mouse",
@@ -52,7 +57,8 @@ const std::vector<Command>& AllCommands() {
          "  dpi set STAGE VALUE    give stage 1-6 a DPI (200-24000, nearest 100)\n"
          "  dpi select STAGE       make stage 1-6 the current one",
          RunDpi},
-        {"rate", "rate 125|250|500|1000  the report rate in Hz", RunRate},
+        {"rate", "rate [125|250|500|1000] the report rate in Hz; without a value, the stored one",
+         RunRate},
         {"reset", "reset                  factory reset of the mouse and of the settings database",
          RunReset},
         {"restore-defaults", "restore-defaults       default buttons and settings for the profile",

@@ -12,6 +12,8 @@ int RunProfile(CliContext& context, const CommandArgs& args);
 int RunGet(CliContext& context, const CommandArgs& args);
 int RunSet(CliContext& context, const CommandArgs& args);
 int RunValues(CliContext& context, const CommandArgs& args);
+// Named settings in user units (SettingsCommand.cpp).
+int RunSettings(CliContext& context, const CommandArgs& args);
 
 // Buttons, macros and exchange files (ButtonCommands.cpp, MacroCommands.cpp,
 // ProfileFileCommands.cpp).

@@ -6,6 +6,7 @@
 #include "cli/StoreSession.h"
 #include "platform/NumberText.h"
 #include "store/Schema.h"
+#include "store/SettingTable.h"
 
 namespace quillon::cli {
 namespace {
@@ -50,6 +51,15 @@ int RunSet(CliContext& context, const CommandArgs& args) {
     if (std::to_string(ParseLeadingInt(value)) != value) {
         return context.Fail(
             kExitUsage, "the value of '" + key + "' must be a whole number, not '" + value + "'");
+    }
+    // A value the mouse does not take is refused before anything is stored.
+    if (const SettingSpec* setting = SettingByKey(key);
+        setting != nullptr &&
+        (ParseLeadingInt(value) < setting->low || ParseLeadingInt(value) > setting->high)) {
+        return context.Fail(kExitUsage, "'" + key + "' takes " + std::to_string(setting->low) +
+                                            " to " + std::to_string(setting->high) + " (" +
+                                            setting->name + ": " + AllowedText(*setting) +
+                                            "), not " + value);
     }
     StoreSession session(context);
     if (!session.Ok() || !HaveProfile(context, session)) {

@@ -7,6 +7,7 @@
 #include "cli/WatchHook.h"
 #include "store/SettingsStore.h"
 #include "support/CliRun.h"
+#include "support/EmulatedCli.h"
 #include "support/StoredMacro.h"
 #include "support/TempDir.h"
 #include "support/VirtualMouseRig.h"
@@ -14,30 +15,14 @@
 namespace quillon {
 namespace {
 
-// quillonctl against the shipped catalogue, a database folder of its own and a virtual mouse
-// whose flash memory lives in a state file, so that several runs talk to the same mouse.
-class WorkerCommandsTest : public ::testing::Test {
-  protected:
-    test::CliResult Run(std::vector<std::string> words, const std::string& data = "data",
-                        const std::string& links = "wired") {
-        std::vector<std::string> args = {
-            "--config", std::string(QUILLON_SOURCE_DIR) + "/data/config.xml", "--data-dir",
-            dir.file(data), "--emulate=" + links + ",state=" + dir.file("mouse.state")};
-        args.insert(args.end(), words.begin(), words.end());
-        return test::RunCli(args);
-    }
+class WorkerCommandsTest : public test::EmulatedCli {};
 
-    test::IsolatedHome home;
-    test::TempDir dir;
-};
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::Has;
 
 TEST_F(WorkerCommandsTest, ValuesAppliedToTheMouseReadBackIntoAFreshDatabase) {
-    ASSERT_EQ(Run({"dpi", "set", "2", "1750"}).status, 0);
-    ASSERT_EQ(Run({"dpi", "set", "6", "30000"}).status, 0);
+    EXPECT_TRUE(Has(Run({"dpi", "set", "2", "1750"}).out, "(1750 rounded to the nearest 100)"));
+    EXPECT_TRUE(Has(Run({"dpi", "set", "6", "30000"}).out,
+                    "(30000 is outside 200-24000, so it was clamped)"));
     ASSERT_EQ(Run({"dpi", "select", "4"}).status, 0);
     ASSERT_EQ(Run({"rate", "500"}).status, 0);
     ASSERT_EQ(Run({"set", "sleep_light", "30"}).status, 0);
@@ -71,7 +56,9 @@ TEST_F(WorkerCommandsTest, ChangesWithoutAConfigurableMouseAreStoredButNotSent) 
     for (const std::string links : {"bluetooth", "receiver-asleep"}) {
         test::CliResult r = Run({"dpi", "set", "1", "1249"}, "data", links);
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_TRUE(Has(r.out, "1200 DPI, stored; no configurable mouse")) << r.out;
+        EXPECT_TRUE(
+            Has(r.out, "1200 DPI (1249 rounded to the nearest 100), stored; no configurable mouse"))
+            << r.out;
         EXPECT_EQ(Run({"rate", "125"}, "data", links).status, 0);
         for (const std::string command : {"read", "apply", "info", "watch"}) {
             // watch waits for a mouse; --once tells the state now.
@@ -146,7 +133,7 @@ TEST_F(WorkerCommandsTest, UsageErrors) {
                                                {"dpi", "select", "0"},
                                                {"dpi", "frob"},
                                                {"rate", "300"},
-                                               {"rate"},
+                                               {"rate", "500", "1000"},
                                                {"read", "now"}}) {
         EXPECT_EQ(Run(words).status, 64) << words[0] << " " << words[1 % words.size()];
     }
