@@ -79,7 +79,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             words.insert(words.end(), args.begin() + static_cast<long>(i) + 1, args.end());
             break;
         }
-        if (!IsOptionWord(word)) {
+        // Macro steps release keys with "-A": words of the step list, not options.
+        const bool step = words.size() >= 2 && words[0] == "macro" && words[1] == "steps" &&
+                          word.size() > 1 && word[1] != '-';
+        if (!IsOptionWord(word) || step) {
             words.push_back(word);
             continue;
         }

@@ -39,8 +39,11 @@ const std::vector<Command>& AllCommands() {
          "  macro rename ID NAME   rename a macro (and the profile's buttons that run it)\n"
          "  macro delete ID        delete a macro and its items\n"
          "  macro export ID DIR    write a macro file into DIR\n"
-         "  macro import FILE      add the macro of a macro file",
+         "  macro import FILE      add the macro of a macro file\n"
+         "  macro steps ID STEP... replace a macro's items: +A -A (key press, release), +LB -LB,\n"
+         "                         t50 (pause, ms), scroll-up, scroll-down, move X Y",
          RunMacro},
+        {"keys", "keys                   the key names macro steps take", RunKeys},
         {"settings",
          "settings [NAME [VALUE]] the profile's settings by name, in user units, with their\n"
          "                         allowed values; with VALUE sets one (report-rate 500,\n"

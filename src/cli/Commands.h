@@ -20,6 +20,8 @@ int RunSettings(CliContext& context, const CommandArgs& args);
 int RunButtons(CliContext& context, const CommandArgs& args);
 int RunButton(CliContext& context, const CommandArgs& args);
 int RunMacro(CliContext& context, const CommandArgs& args);
+// The key names macro steps take (KeysCommand.cpp).
+int RunKeys(CliContext& context, const CommandArgs& args);
 // "profile export FILE" and "profile import FILE".
 int RunProfileFile(CliContext& context, const CommandArgs& args);
 
