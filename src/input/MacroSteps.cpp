@@ -17,15 +17,6 @@ constexpr int kMaxMoveY = 15;
 constexpr int kMinPause = 1;
 constexpr int kMaxPause = 15000;
 
-MacroItem Item(int type, int value, std::string desc, int stamp) {
-    MacroItem item;
-    item.type = type;
-    item.value = value;
-    item.desc = std::move(desc);
-    item.delay_time = stamp;
-    return item;
-}
-
 // A press or release: "+A", "-LB".
 bool PressOrRelease(const std::string& step, int stamp, std::vector<MacroItem>& out) {
     if (step.size() < 2 || (step[0] != '+' && step[0] != '-')) {
@@ -36,12 +27,14 @@ bool PressOrRelease(const std::string& step, int stamp, std::vector<MacroItem>& 
     const char* arrow = down ? kArrowDown : kArrowUp;
     for (int mask : kMouseMasks) {
         if (MouseButtonName(mask) == name) {
-            out.push_back(Item(down ? kItemMouseDown : kItemMouseUp, mask, arrow + name, stamp));
+            out.push_back(
+                MakeMacroItem(down ? kItemMouseDown : kItemMouseUp, mask, arrow + name, stamp));
             return true;
         }
     }
     if (std::optional<CapturedKey> key = KeyOfName(name)) {
-        out.push_back(Item(down ? kItemKeyDown : kItemKeyUp, key->code, arrow + key->name, stamp));
+        out.push_back(
+            MakeMacroItem(down ? kItemKeyDown : kItemKeyUp, key->code, arrow + key->name, stamp));
         return true;
     }
     return false;
@@ -55,8 +48,8 @@ bool Scroll(const std::string& step, int stamp, std::vector<MacroItem>& out) {
     const bool up = step == "scroll-up";
     const std::string desc =
         up ? std::string(kArrowUp) + kScrollUpName : std::string(kArrowDown) + kScrollDownName;
-    out.push_back(Item(kItemMouseDown, 1, desc, stamp));
-    out.push_back(Item(kItemMouseUp, 2, desc, stamp));
+    out.push_back(MakeMacroItem(kItemMouseDown, 1, desc, stamp));
+    out.push_back(MakeMacroItem(kItemMouseUp, 2, desc, stamp));
     return true;
 }
 
@@ -66,7 +59,7 @@ bool Pause(const std::string& step, int stamp, std::vector<MacroItem>& out) {
         ms > kMaxPause) {
         return false;
     }
-    out.push_back(Item(kItemPause, ms, PauseItemText(ms), stamp));
+    out.push_back(MakeMacroItem(kItemPause, ms, PauseItemText(ms), stamp));
     return true;
 }
 
@@ -79,7 +72,7 @@ bool Move(const std::string& xText, const std::string& yText, int stamp,
         return false;
     }
     const MoveOnBothAxes move{x < 0, std::abs(x), y < 0, std::abs(y)};
-    out.push_back(Item(kItemMoveXY, move.Value(), move.Text(), stamp));
+    out.push_back(MakeMacroItem(kItemMoveXY, move.Value(), move.Text(), stamp));
     return true;
 }
 
