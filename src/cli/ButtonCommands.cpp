@@ -121,9 +121,29 @@ int RunButtons(CliContext& context, const CommandArgs& args) {
     return kExitOk;
 }
 
+// Every FUNCTION word with its meaning.
+int ListFunctions(CliContext& context) {
+    const std::vector<ButtonFunctionWord> words = ButtonFunctionWords(EnglishLanguage());
+    if (context.options.json) {
+        Json list = Json::MakeArray();
+        for (const ButtonFunctionWord& word : words) {
+            list.Push(Json::MakeObject().Set("function", word.word).Set("meaning", word.meaning));
+        }
+        context.out << Json::MakeObject().Set("functions", std::move(list)).Dump() << "\n";
+        return kExitOk;
+    }
+    for (const ButtonFunctionWord& word : words) {
+        context.out << std::left << std::setw(38) << word.word << " " << word.meaning << "\n";
+    }
+    return kExitOk;
+}
+
 int RunButton(CliContext& context, const CommandArgs& args) {
+    if (args.size() == 1 && args[0] == "functions") {
+        return ListFunctions(context);
+    }
     if (args.size() != 3 || args[0] != "set") {
-        return context.Fail(kExitUsage, "usage: button set KEY_CODE FUNCTION");
+        return context.Fail(kExitUsage, "usage: button set KEY_CODE FUNCTION | button functions");
     }
     return SetButton(context, args[1], args[2]);
 }

@@ -29,7 +29,8 @@ const std::vector<Command>& AllCommands() {
          "                         dpi-cycle, disable, key:[ctrl+shift+alt+win+]NAME,\n"
          "                         "
          "media:play-pause|stop|previous|next|volume-up|volume-down|mute,\n"
-         "                         system:1-13, macro:ID, emoji:1-109 or default",
+         "                         system:1-13, macro:ID, emoji:1-109 or default\n"
+         "  button functions       every FUNC word with its meaning",
          RunButton},
         {"macro",
          "macro list             the macros with their ids and item counts\n"
