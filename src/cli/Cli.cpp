@@ -27,6 +27,7 @@ void PrintHelp(std::ostream& out) {
            "                        (default wired); state=FILE keeps its settings across runs\n"
            "  --yes                 do not ask for confirmation\n"
            "  --once                with watch: print the current state and exit\n"
+           "  --no-send             store changes only; 'apply' sends them later\n"
            "\n"
            "Commands:\n";
     for (const Command& command : AllCommands()) {
@@ -120,6 +121,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             options.yes = true;
         } else if (word == "--once") {
             options.once = true;
+        } else if (word == "--no-send") {
+            options.noSend = true;
         } else {
             return context.Fail(kExitUsage, "unknown option '" + word + "' (see --help)");
         }

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cli/StoredThenSent.h"
 #include "cli/WorkerSession.h"
 #include "protocol/CommandFrames.h"
 #include "protocol/PerformanceBlock.h"
@@ -209,7 +210,7 @@ int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
     const int profile = session.Profile();
     session.Store().DeleteKeyAssignments(profile);
     session.Store().ResetProfileValues(profile, session.Devices().Status().mode);
-    const bool sent = session.HasMouse();
+    const bool sent = !context.options.noSend && session.HasMouse();
     if (sent) {
         if (int status = session.HoldMouse("the defaults are stored; apply sends them later");
             status != kExitOk) {
@@ -226,8 +227,7 @@ int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
     } else {
         context.out << "Profile " << profile << " has its default buttons and settings again ("
                     << PerformanceSummary(session) << ")"
-                    << (sent ? "; sent to the mouse.\n"
-                             : "; stored, not sent: no configurable mouse is connected.\n");
+                    << "; " << WhatHappened(context, sent) << ".\n";
     }
     return kExitOk;
 }

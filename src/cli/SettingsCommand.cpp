@@ -52,20 +52,6 @@ int ShowSettings(CliContext& context, const SettingSpec* only) {
     return kExitOk;
 }
 
-// The command that brings one changed setting to the mouse.
-void (CommandSet::*SenderOf(const SettingSpec& setting))() {
-    if (setting.key == "report_rate") {
-        return &CommandSet::WriteReportRate;
-    }
-    if (setting.key == "dpi_index") {
-        return &CommandSet::WriteCurrentDpi;
-    }
-    if (setting.key == "light_mode") {
-        return &CommandSet::WriteLightMode;
-    }
-    return &CommandSet::WritePerformanceBlock;
-}
-
 int SetSetting(CliContext& context, const SettingSpec& setting, const std::string& text) {
     int stored = 0;
     if (!SettingFromText(setting, text, stored)) {
@@ -86,7 +72,7 @@ int SetSetting(CliContext& context, const SettingSpec& setting, const std::strin
     return StoredThenSent(context, session,
                           setting.name + " of profile " + std::to_string(session.Profile()) +
                               " is " + SettingText(setting, stored),
-                          SenderOf(setting));
+                          SenderOfKey(setting.key));
 }
 
 }  // namespace

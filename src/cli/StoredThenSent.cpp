@@ -4,9 +4,31 @@
 
 namespace quillon::cli {
 
+std::string WhatHappened(const CliContext& context, bool sent) {
+    if (sent) {
+        return "stored and sent to the mouse";
+    }
+    return std::string(context.options.noSend ? "stored; not sent (--no-send)"
+                                              : "stored; no mouse connected") +
+           " — `quillonctl apply` sends it later";
+}
+
+Sender SenderOfKey(const std::string& key) {
+    if (key == "report_rate") {
+        return &CommandSet::WriteReportRate;
+    }
+    if (key == "dpi_index") {
+        return &CommandSet::WriteCurrentDpi;
+    }
+    if (key == "light_mode") {
+        return &CommandSet::WriteLightMode;
+    }
+    return &CommandSet::WritePerformanceBlock;
+}
+
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
                    void (CommandSet::*send)()) {
-    bool sent = session.HasMouse();
+    const bool sent = !context.options.noSend && session.HasMouse();
     if (sent) {
         if (int status = session.HoldMouse("the value is stored; apply sends it later");
             status != kExitOk) {
@@ -25,12 +47,8 @@ int StoredThenSent(CliContext& context, WorkerSession& session, const std::strin
                            .Set("sent", sent)
                            .Dump()
                     << "\n";
-    } else if (sent) {
-        context.out << what << ", stored and sent to the mouse.\n";
     } else {
-        context.out << what
-                    << ", stored; no configurable mouse is connected, so it was not "
-                       "sent.\n";
+        context.out << what << ", " << WhatHappened(context, sent) << ".\n";
     }
     return kExitOk;
 }

@@ -7,8 +7,16 @@
 
 namespace quillon::cli {
 
-// After a change was stored: sends it with `send` when a mouse takes commands, and prints
-// which of the two happened (`what` names the change).
+// The one rule for what reaches the mouse: after a change was stored, it is sent with `send`
+// when a mouse takes commands and --no-send was not given; the output says which of the two
+// happened, in text and as "sent" in JSON (`what` names the change).
+// "stored and sent to the mouse", or why it was only stored and how to send it later.
+std::string WhatHappened(const CliContext& context, bool sent);
+
+// The command that brings a changed setting of `key` to the mouse.
+using Sender = void (CommandSet::*)();
+Sender SenderOfKey(const std::string& key);
+
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
                    void (CommandSet::*send)());
 

@@ -56,8 +56,9 @@ TEST_F(WorkerCommandsTest, ChangesWithoutAConfigurableMouseAreStoredButNotSent) 
     for (const std::string links : {"bluetooth", "receiver-asleep"}) {
         test::CliResult r = Run({"dpi", "set", "1", "1249"}, "data", links);
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_TRUE(
-            Has(r.out, "1200 DPI (1249 rounded to the nearest 100), stored; no configurable mouse"))
+        EXPECT_TRUE(Has(r.out,
+                        "1200 DPI (1249 rounded to the nearest 100), stored; no mouse connected — "
+                        "`quillonctl apply` sends it later.\n"))
             << r.out;
         EXPECT_EQ(Run({"rate", "125"}, "data", links).status, 0);
         for (const std::string command : {"read", "apply", "info", "watch"}) {
