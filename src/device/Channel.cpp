@@ -43,9 +43,7 @@ int ReadReply(HidDevice& device, CommandFrame& frame, Clock& clock, const Passed
     for (;;) {
         std::array<std::uint8_t, CommandFrame::kSize> report{};
         int count = device.Read(report.data(), report.size(), timeoutMs);
-        bool notification = count >= 2 && report[0] == CommandFrame::kReplyMarker &&
-                            report[1] == kNotificationMarker;
-        if (!notification) {
+        if (!IsNotificationReport(report.data(), count)) {
             if (count > 0) {
                 std::memcpy(frame.data(), report.data(), static_cast<std::size_t>(count));
             }
@@ -61,6 +59,14 @@ int ReadReply(HidDevice& device, CommandFrame& frame, Clock& clock, const Passed
         timeoutMs = static_cast<int>(left.count());
     }
 }
+
+}  // namespace
+
+bool IsNotificationReport(const std::uint8_t* bytes, int count) {
+    return count >= 2 && bytes[0] == CommandFrame::kReplyMarker && bytes[1] == kNotificationMarker;
+}
+
+namespace {
 
 bool Replied(int count, const CommandFrame& frame) {
     return count > 0 && frame[0] == CommandFrame::kReplyMarker;

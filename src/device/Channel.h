@@ -14,6 +14,9 @@ namespace quillon {
 
 // The two report framings on one open interface. Every wait goes through `clock`.
 
+// Whether a report read from the mouse is an unsolicited notification (0xAA 0xFA), not a reply.
+bool IsNotificationReport(const std::uint8_t* bytes, int count);
+
 // Hears a notification the mouse sent while a command waited for its reply: not the reply,
 // but still news for the notification poll.
 using PassedReport = std::function<void(const std::uint8_t* bytes, int count)>;

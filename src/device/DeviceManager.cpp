@@ -1,5 +1,7 @@
 #include "device/DeviceManager.h"
 
+#include <array>
+
 #include "device/Channel.h"
 
 namespace quillon {
@@ -288,11 +290,7 @@ bool DeviceManager::SendCommand(CommandFrame& frame) {
     HidDevice* device = IsReady() ? ActiveInterface() : nullptr;
     return device != nullptr &&
            SendCommandOn(*device, frame, clock_, [this](const std::uint8_t* bytes, int count) {
-               std::lock_guard lock(mutex_);
-               if (held_.size() == kHeldNotificationLimit) {
-                   held_.pop_front();
-               }
-               held_.emplace_back(bytes, bytes + count);
+               HoldNotification(bytes, count);
            });
 }
 
@@ -304,7 +302,7 @@ bool DeviceManager::LockTransfers(std::chrono::milliseconds wait) {
             return true;
         }
     }
-    const HidDevice* active = ActiveInterface();
+    HidDevice* active = ActiveInterface();
     std::string key;
     {
         std::lock_guard lock(mutex_);
@@ -319,10 +317,32 @@ bool DeviceManager::LockTransfers(std::chrono::milliseconds wait) {
         if (!lock_->Acquire(wait)) {
             return false;
         }
+        DrainForeignReplies(*active);
     }
     std::lock_guard lock(mutex_);
     ++lockDepth_;
     return true;
+}
+
+// Every open handle sees every report, so the replies another process got while it held the
+// mouse wait in this handle's queue; the first of them would pass for the reply to this
+// process's next command. They go before any transfer; notifications among them are kept.
+void DeviceManager::DrainForeignReplies(HidDevice& device) {
+    std::array<std::uint8_t, CommandFrame::kSize> report{};
+    for (int count = device.Read(report.data(), report.size(), 0); count > 0;
+         count = device.Read(report.data(), report.size(), 0)) {
+        if (IsNotificationReport(report.data(), count)) {
+            HoldNotification(report.data(), count);
+        }
+    }
+}
+
+void DeviceManager::HoldNotification(const std::uint8_t* bytes, int count) {
+    std::lock_guard lock(mutex_);
+    if (held_.size() == kHeldNotificationLimit) {
+        held_.pop_front();
+    }
+    held_.emplace_back(bytes, bytes + count);
 }
 
 void DeviceManager::UnlockTransfers() {

@@ -109,6 +109,8 @@ class DeviceManager {
     // The entry chosen by the preference order, or null.
     DeviceEntry* ChooseLocked() const;
     void CloseAllLocked();
+    void DrainForeignReplies(HidDevice& device);
+    void HoldNotification(const std::uint8_t* bytes, int count);
     void EnumerateLocked();
 
     HidBackend& backend_;

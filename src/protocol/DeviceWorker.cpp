@@ -18,11 +18,11 @@ DeviceWorker::~DeviceWorker() {
 // under a millisecond.
 bool DeviceWorker::Step() {
     if (queue_.Empty()) {
-        // A poll is worth no wait: while another process has the mouse, it reads that
-        // process's reports too.
-        if (host_.IsPresent() && operations_.LockDevice(0)) {
+        // A poll writes nothing, and what it reads on its own handle takes no reply from
+        // another process's handle, so it runs without the device lock: holding it through a
+        // read that waits on a silent mouse would keep other processes off for a second.
+        if (host_.IsPresent()) {
             operations_.PollNotifications([this] { return !queue_.Empty() || StopRequested(); });
-            operations_.UnlockDevice();
         }
         return false;
     }

@@ -83,8 +83,8 @@ std::vector<Turn> ReadLockLog(const std::string& path) {
     return turns;
 }
 
-// A long watch and repeated applies on one mouse: each holds the mouse for its own transfers
-// only, never both at once, and the applies get their turn between the watch's steps.
+// A long watch and repeated applies on one mouse: each holds the mouse for its own commands
+// only, never two at once; the watch, which only listens between its tasks, keeps running.
 TEST_F(MouseLockCommandsTest, AWatchAndRepeatedAppliesNeverTransferAtTheSameTime) {
     const std::string logPath = dir.file("lock.log");
     setenv("QUILLON_DEVICE_LOCK_LOG", logPath.c_str(), 1);
@@ -95,6 +95,7 @@ TEST_F(MouseLockCommandsTest, AWatchAndRepeatedAppliesNeverTransferAtTheSameTime
         test::ChildProcess apply(Program("applier", {"apply"}));
         EXPECT_EQ(apply.Wait(seconds(20)), 0) << "apply " << i;
     }
+    EXPECT_EQ(watch.Wait(std::chrono::milliseconds(0)), std::nullopt) << "the watch goes on";
     watch.Kill();
     unsetenv("QUILLON_DEVICE_LOCK_LOG");
 
@@ -115,7 +116,7 @@ TEST_F(MouseLockCommandsTest, AWatchAndRepeatedAppliesNeverTransferAtTheSameTime
         }
     }
     EXPECT_EQ(holds.size(), 4u) << "the watch and three applies";
-    EXPECT_GT(holds[watcher], 3) << "the watch holds the mouse per step, not for its whole run";
+    EXPECT_GE(holds[watcher], 1) << "the watch's first read";
 }
 
 }  // namespace
