@@ -28,6 +28,12 @@ Sender SenderOfKey(const std::string& key) {
 
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
                    void (CommandSet::*send)()) {
+    return StoredThenSent(context, session, what, send,
+                          Json::MakeObject().Set("profile", session.Profile()));
+}
+
+int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
+                   void (CommandSet::*send)(), Json json) {
     const bool sent = !context.options.noSend && session.HasMouse();
     if (sent) {
         if (int status = session.HoldMouse("the value is stored; apply sends it later");
@@ -41,12 +47,7 @@ int StoredThenSent(CliContext& context, WorkerSession& session, const std::strin
         }
     }
     if (context.options.json) {
-        context.out << Json::MakeObject()
-                           .Set("profile", session.Profile())
-                           .Set("stored", true)
-                           .Set("sent", sent)
-                           .Dump()
-                    << "\n";
+        context.out << json.Set("stored", true).Set("sent", sent).Dump() << "\n";
     } else {
         context.out << what << ", " << WhatHappened(context, sent) << ".\n";
     }

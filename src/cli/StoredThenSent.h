@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/CliContext.h"
+#include "cli/Json.h"
 #include "cli/WorkerSession.h"
 
 namespace quillon::cli {
@@ -19,5 +20,9 @@ Sender SenderOfKey(const std::string& key);
 
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
                    void (CommandSet::*send)());
+// The same with the JSON answer's other fields in `json` (an object); "stored" and "sent" are
+// added to it.
+int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
+                   void (CommandSet::*send)(), Json json);
 
 }  // namespace quillon::cli

@@ -31,6 +31,8 @@ TEST(SendRuleTest, ChangesAreStoredThenSentOnlyToAConnectedMouseWithoutNoSend) {
          [](const VirtualMouse& m) { return m.Performance(0).liftoff == 2; }},
         {{"settings", "report-rate", "500"},
          [](const VirtualMouse& m) { return m.ReportRate() == 3; }},
+        {{"set", "sleep_light", "30"},
+         [](const VirtualMouse& m) { return m.Performance(0).sleepMinutes == 30; }},
         {{"restore-defaults"}, [](const VirtualMouse& m) { return m.Performance(0).stage == 3; }},
     };
     struct Situation {
