@@ -13,7 +13,7 @@
 namespace quillon::cli {
 namespace {
 
-Json SettingJson(const SettingSpec& setting, int stored) {
+Json SettingJson(const SettingEntry& setting, int stored) {
     return Json::MakeObject()
         .Set("name", setting.name)
         .Set("key", setting.key)
@@ -23,7 +23,7 @@ Json SettingJson(const SettingSpec& setting, int stored) {
 }
 
 // One setting, or all of them when `only` is null.
-int ShowSettings(CliContext& context, const SettingSpec* only) {
+int ShowSettings(CliContext& context, const SettingEntry* only) {
     StoreSession session(context);
     if (!session.Ok() || !HaveProfile(context, session)) {
         return kExitFailure;
@@ -31,7 +31,7 @@ int ShowSettings(CliContext& context, const SettingSpec* only) {
     ProfileValues values(session.Store(), session.Profile());
     Json list = Json::MakeArray();
     std::ostringstream text;
-    for (const SettingSpec& setting : SettingTable()) {
+    for (const SettingEntry& setting : SettingTable()) {
         if (only != nullptr && only != &setting) {
             continue;
         }
@@ -52,7 +52,7 @@ int ShowSettings(CliContext& context, const SettingSpec* only) {
     return kExitOk;
 }
 
-int SetSetting(CliContext& context, const SettingSpec& setting, const std::string& text) {
+int SetSetting(CliContext& context, const SettingEntry& setting, const std::string& text) {
     int stored = 0;
     if (!SettingFromText(setting, text, stored)) {
         return context.Fail(
@@ -83,7 +83,7 @@ int RunSettings(CliContext& context, const CommandArgs& args) {
     }
     // "stage-colour 2 #00ff00" names stage-colour-2, as "dpi 3 1600" names dpi-3.
     const bool staged = args.size() == 3;
-    const SettingSpec* setting = SettingByName(staged ? args[0] + "-" + args[1] : args[0]);
+    const SettingEntry* setting = SettingByName(staged ? args[0] + "-" + args[1] : args[0]);
     if (setting == nullptr) {
         return context.Fail(kExitUsage,
                             "no setting is named '" + args[0] + "' ('settings' lists them)");

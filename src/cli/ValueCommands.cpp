@@ -75,7 +75,7 @@ int RunSet(CliContext& context, const CommandArgs& args) {
             kExitUsage, "the value of '" + key + "' must be a whole number, not '" + value + "'");
     }
     // A value the mouse does not take is refused before anything is stored.
-    if (const SettingSpec* setting = SettingByKey(key);
+    if (const SettingEntry* setting = SettingByKey(key);
         setting != nullptr &&
         (ParseLeadingInt(value) < setting->low || ParseLeadingInt(value) > setting->high)) {
         return context.Fail(kExitUsage, "'" + key + "' takes " + std::to_string(setting->low) +

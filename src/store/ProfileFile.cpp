@@ -36,7 +36,7 @@ struct Domain {
 };
 
 Domain DomainOf(std::string_view key) {
-    const SettingSpec* setting = SettingByKey(key);
+    const SettingEntry* setting = SettingByKey(key);
     // Keys outside the table are bytes the mouse takes as they are.
     return setting != nullptr ? Domain{setting->low, setting->high} : Domain{0, 255};
 }

@@ -15,9 +15,9 @@ constexpr std::array<int, 4> kRatesHz = {125, 250, 500, 1000};
 // Sensor switches 1, 2, 3 as the bits of the stored value.
 constexpr std::array<int, 3> kSensorBits = {4, 8, 16};
 
-std::vector<SettingSpec> BuildTable() {
+std::vector<SettingEntry> BuildTable() {
     using U = SettingUnit;
-    std::vector<SettingSpec> table;
+    std::vector<SettingEntry> table;
     for (int stage = 1; stage <= kStages; ++stage) {
         // The DPI the mouse accepts; entered values are rounded by the command that takes them.
         table.push_back({"dpi-" + std::to_string(stage),
@@ -27,7 +27,7 @@ std::vector<SettingSpec> BuildTable() {
         table.push_back({"stage-colour-" + std::to_string(stage),
                          "dpi_group" + std::to_string(stage - 1) + "_rgb", 0, 0xFFFFFF, U::Colour});
     }
-    const std::vector<SettingSpec> others = {
+    const std::vector<SettingEntry> others = {
         {"stage", "dpi_index", 0, kStages - 1, U::Stage},
         {"stage-count", "dpi_count", 1, kStages, U::Number},
         {"stage-flag", "dpi_flag", 0, 255, U::Number},
@@ -115,7 +115,7 @@ bool SensorFromText(std::string_view text, int& stored) {
     return switchIndex == kSensorBits.size();
 }
 
-bool ParseStored(const SettingSpec& setting, std::string_view text, int& stored) {
+bool ParseStored(const SettingEntry& setting, std::string_view text, int& stored) {
     int number = 0;
     bool on = false;
     switch (setting.unit) {
@@ -163,13 +163,13 @@ bool ParseStored(const SettingSpec& setting, std::string_view text, int& stored)
 
 }  // namespace
 
-const std::vector<SettingSpec>& SettingTable() {
-    static const std::vector<SettingSpec> table = BuildTable();
+const std::vector<SettingEntry>& SettingTable() {
+    static const std::vector<SettingEntry> table = BuildTable();
     return table;
 }
 
-const SettingSpec* SettingByName(std::string_view name) {
-    for (const SettingSpec& setting : SettingTable()) {
+const SettingEntry* SettingByName(std::string_view name) {
+    for (const SettingEntry& setting : SettingTable()) {
         if (setting.name == name) {
             return &setting;
         }
@@ -177,8 +177,8 @@ const SettingSpec* SettingByName(std::string_view name) {
     return nullptr;
 }
 
-const SettingSpec* SettingByKey(std::string_view key) {
-    for (const SettingSpec& setting : SettingTable()) {
+const SettingEntry* SettingByKey(std::string_view key) {
+    for (const SettingEntry& setting : SettingTable()) {
         if (setting.key == key) {
             return &setting;
         }
@@ -186,7 +186,7 @@ const SettingSpec* SettingByKey(std::string_view key) {
     return nullptr;
 }
 
-std::string SettingText(const SettingSpec& setting, int stored) {
+std::string SettingText(const SettingEntry& setting, int stored) {
     switch (setting.unit) {
         case SettingUnit::Number:
             return std::to_string(stored);
@@ -223,7 +223,7 @@ std::string SettingText(const SettingSpec& setting, int stored) {
     return std::to_string(stored);
 }
 
-bool SettingFromText(const SettingSpec& setting, std::string_view text, int& stored) {
+bool SettingFromText(const SettingEntry& setting, std::string_view text, int& stored) {
     int value = 0;
     if (!ParseStored(setting, text, value) || value < setting.low || value > setting.high) {
         return false;
@@ -232,7 +232,7 @@ bool SettingFromText(const SettingSpec& setting, std::string_view text, int& sto
     return true;
 }
 
-std::string AllowedText(const SettingSpec& setting) {
+std::string AllowedText(const SettingEntry& setting) {
     switch (setting.unit) {
         case SettingUnit::Dpi:
             return std::to_string(setting.low) + " to " + std::to_string(setting.high) + " DPI";

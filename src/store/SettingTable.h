@@ -23,7 +23,7 @@ enum class SettingUnit {
 // One setting of a profile: its name for users, its database key, the stored values it may
 // take (what the mouse accepts, and what a profile file may carry) and its unit. The one list
 // of what each stored value means.
-struct SettingSpec {
+struct SettingEntry {
     std::string name;
     std::string key;
     int low = 0;
@@ -32,16 +32,16 @@ struct SettingSpec {
 };
 
 // Every setting of a profile, in the order the performance page shows them.
-const std::vector<SettingSpec>& SettingTable();
-const SettingSpec* SettingByName(std::string_view name);
-const SettingSpec* SettingByKey(std::string_view key);
+const std::vector<SettingEntry>& SettingTable();
+const SettingEntry* SettingByName(std::string_view name);
+const SettingEntry* SettingByKey(std::string_view key);
 
 // The stored value in user units ("500 Hz", "#00FF00", "2 mm", "on").
-std::string SettingText(const SettingSpec& setting, int stored);
+std::string SettingText(const SettingEntry& setting, int stored);
 // A value in user units (or as stored, for plain numbers) to its stored form; false when it is
 // malformed or outside the setting's values.
-bool SettingFromText(const SettingSpec& setting, std::string_view text, int& stored);
+bool SettingFromText(const SettingEntry& setting, std::string_view text, int& stored);
 // The values a user may give, in user units: "125, 250, 500 or 1000 Hz".
-std::string AllowedText(const SettingSpec& setting);
+std::string AllowedText(const SettingEntry& setting);
 
 }  // namespace quillon

@@ -72,7 +72,7 @@ TEST_F(SettingsCommandTest, ValuesOutsideTheirDomainAreRefusedAndNothingChanges)
         EXPECT_TRUE(Has(r.err, c.says)) << r.err;
     }
     // The raw form checks the same table, one step past each end of every domain.
-    for (const SettingSpec& setting : SettingTable()) {
+    for (const SettingEntry& setting : SettingTable()) {
         for (long long value :
              {static_cast<long long>(setting.low) - 1, static_cast<long long>(setting.high) + 1}) {
             test::CliResult r = Run({"set", setting.key, std::to_string(value)});
