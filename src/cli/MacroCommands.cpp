@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/EnglishTexts.h"
 #include "cli/Json.h"
+#include "cli/MacroUsers.h"
 #include "cli/StoreSession.h"
 #include "input/LocalizeName.h"
 #include "input/MacroEditor.h"
@@ -190,7 +191,27 @@ int Delete(CliContext& context, SettingsStore& store, int id) {
     if (!MacroEditor(store, notices, EnglishLanguage()).DeleteMacro(id)) {
         return context.Fail(kExitFailure, "could not delete macro " + std::to_string(id));
     }
+    // Their assignments stay, as the window keeps them; the user learns which to change.
+    const std::vector<ProfileButton> users = ButtonsRunningMacro(store, id);
+    if (context.options.json) {
+        Json buttons = Json::MakeArray();
+        for (const ProfileButton& button : users) {
+            buttons.Push(
+                Json::MakeObject().Set("profile", button.profile).Set("key_code", button.keyCode));
+        }
+        context.out << Json::MakeObject()
+                           .Set("id", id)
+                           .Set("name", macro.name)
+                           .Set("buttons", std::move(buttons))
+                           .Dump()
+                    << "\n";
+        return kExitOk;
+    }
     PrintMacroId(context, "deleted", id, macro.name);
+    if (!users.empty()) {
+        context.out << "still assigned to it, playing nothing until given another function: "
+                    << ButtonListText(users) << "\n";
+    }
     return kExitOk;
 }
 
