@@ -11,6 +11,7 @@
 
 #include <sys/prctl.h>
 
+#include "device/DeviceLock.h"
 #include "device/DeviceRefresh.h"
 #include "emulator/VirtualMouse.h"
 #include "emulator/VirtualMouseBackend.h"
@@ -144,9 +145,13 @@ void BM_ReadDeviceSettings(benchmark::State& state) {
 BENCHMARK(BM_ReadDeviceSettings)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A task queued while the worker waits on a silent mouse: time from the enqueue until the
-// mouse receives the task's first command.
+// mouse receives the task's first command. Argument 1: the mouse is shared with other
+// processes, so every step takes and releases the device lock.
 void BM_EnqueueToFirstWrite(benchmark::State& state) {
     BenchRig rig(1);
+    if (state.range(0) != 0) {
+        rig.backend.SetStateFile(rig.dir.file("mouse.state"));
+    }
     DeviceWorker worker(rig.queue, rig.host, rig.commands);
     worker.Start();
     std::mt19937 random(7);
@@ -171,7 +176,23 @@ void BM_EnqueueToFirstWrite(benchmark::State& state) {
     worker.Stop();
     state.counters["longest_ms"] = longest * 1000;
 }
-BENCHMARK(BM_EnqueueToFirstWrite)->Iterations(40)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EnqueueToFirstWrite)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(40)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// One worker step's hold and release of the device lock, on its own.
+void BM_DeviceLockHoldAndRelease(benchmark::State& state) {
+    test::TempDir dir;
+    DeviceLock lock(dir.file("mouse.state") + "@/dev/hidraw0");
+    for (auto _ : state) {
+        lock.Acquire(milliseconds(0));
+        lock.Release();
+    }
+}
+BENCHMARK(BM_DeviceLockHoldAndRelease)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quillon

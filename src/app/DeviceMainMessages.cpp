@@ -12,6 +12,8 @@
 namespace quillon {
 namespace {
 
+constexpr int kMacrosRefusedText = 119;
+
 constexpr int kLanguageBox = 275;
 constexpr int kFactoryResetButton = 278;
 
@@ -150,6 +152,10 @@ std::intptr_t DeviceMainDlg::OnWindowMessage(std::uint32_t message, std::uintptr
         case MSG_TASK_DONE:
             if (lParam == kTaskDoneApplied) {
                 ShowMessageBox(115, 210, kMessageBoxOk);
+            } else if (lParam == kTaskDoneMacrosRefused) {
+                // Nothing was sent: the box says which macro does not fit and by how much.
+                ShowMessageText(115, GetText(kMacrosRefusedText) + "\n" + commands_->MacroProblem(),
+                                kMessageBoxOk);
             } else {
                 ShowMessageBox(112, 212, kMessageBoxOk);
             }

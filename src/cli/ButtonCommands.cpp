@@ -23,20 +23,30 @@ KeyAssignment ButtonOf(SettingsStore& store, int profile, int keyCode) {
     return record;
 }
 
-Json ButtonJson(const KeyAssignment& record) {
+// The name a button shows; a macro that no longer exists shows as deleted, not by the name
+// its assignment still carries.
+std::string ButtonName(SettingsStore& store, const KeyAssignment& record) {
+    MacroHeader macro;
+    if (record.macro_type == kFnMacro && !store.GetMacro(record.macro_value, macro)) {
+        return "macro (deleted)";
+    }
+    return AssignmentDisplayName(record, EnglishLanguage());
+}
+
+Json ButtonJson(SettingsStore& store, const KeyAssignment& record) {
     return Json::MakeObject()
         .Set("key_code", record.key_code)
         .Set("type", record.macro_type)
         .Set("value", record.macro_value)
         .Set("value2", record.macro_value2)
-        .Set("name", AssignmentDisplayName(record, EnglishLanguage()));
+        .Set("name", ButtonName(store, record));
 }
 
-std::string ButtonLine(const KeyAssignment& record) {
+std::string ButtonLine(SettingsStore& store, const KeyAssignment& record) {
     std::ostringstream line;
     line << std::left << std::setw(4) << record.key_code << std::setw(5) << record.macro_type
          << std::setw(7) << record.macro_value << std::setw(7) << record.macro_value2
-         << Shown(AssignmentDisplayName(record, EnglishLanguage()));
+         << Shown(ButtonName(store, record));
     return line.str();
 }
 
@@ -90,7 +100,7 @@ int SetButton(CliContext& context, const std::string& keyWord, const std::string
     }
     const KeyAssignment stored = ButtonOf(store, profile, keyCode);
     if (context.options.json) {
-        context.out << ButtonJson(stored).Dump() << "\n";
+        context.out << ButtonJson(store, stored).Dump() << "\n";
     } else {
         context.out << "profile " << profile << ", button " << keyCode << ": "
                     << AssignmentDisplayName(stored, EnglishLanguage()) << "\n";
@@ -112,8 +122,8 @@ int RunButtons(CliContext& context, const CommandArgs& args) {
     std::string text = "key type value  value2 name\n";
     for (int keyCode : kEditableKeyCodes) {
         const KeyAssignment record = ButtonOf(session.Store(), session.Profile(), keyCode);
-        list.Push(ButtonJson(record));
-        text += ButtonLine(record) + "\n";
+        list.Push(ButtonJson(session.Store(), record));
+        text += ButtonLine(session.Store(), record) + "\n";
     }
     context.out << (context.options.json
                         ? Json::MakeObject().Set("buttons", std::move(list)).Dump() + "\n"
@@ -121,9 +131,29 @@ int RunButtons(CliContext& context, const CommandArgs& args) {
     return kExitOk;
 }
 
+// Every FUNCTION word with its meaning.
+int ListFunctions(CliContext& context) {
+    const std::vector<ButtonFunctionWord> words = ButtonFunctionWords(EnglishLanguage());
+    if (context.options.json) {
+        Json list = Json::MakeArray();
+        for (const ButtonFunctionWord& word : words) {
+            list.Push(Json::MakeObject().Set("function", word.word).Set("meaning", word.meaning));
+        }
+        context.out << Json::MakeObject().Set("functions", std::move(list)).Dump() << "\n";
+        return kExitOk;
+    }
+    for (const ButtonFunctionWord& word : words) {
+        context.out << std::left << std::setw(38) << word.word << " " << word.meaning << "\n";
+    }
+    return kExitOk;
+}
+
 int RunButton(CliContext& context, const CommandArgs& args) {
+    if (args.size() == 1 && args[0] == "functions") {
+        return ListFunctions(context);
+    }
     if (args.size() != 3 || args[0] != "set") {
-        return context.Fail(kExitUsage, "usage: button set KEY_CODE FUNCTION");
+        return context.Fail(kExitUsage, "usage: button set KEY_CODE FUNCTION | button functions");
     }
     return SetButton(context, args[1], args[2]);
 }

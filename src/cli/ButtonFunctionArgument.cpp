@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "input/EmojiTable.h"
 #include "input/FunctionCatalogue.h"
 #include "input/KeyNames.h"
 #include "platform/NumberText.h"
@@ -98,6 +99,29 @@ bool ParseKey(std::string_view text, ButtonFunctionArgument& function, std::stri
 
 }  // namespace
 
+std::vector<ButtonFunctionWord> ButtonFunctionWords(const LanguageContext& language) {
+    std::vector<ButtonFunctionWord> words;
+    for (const auto& [word, type] : kSimpleFunctions) {
+        words.push_back({std::string(word), language.Text(FunctionTextId(type))});
+    }
+    words.push_back({"key:[ctrl+][shift+][alt+][win+]NAME",
+                     "a key with modifiers, e.g. key:ctrl+shift+A (key names as 'buttons' shows "
+                     "them)"});
+    for (const auto& [word, value] : kMediaNames) {
+        words.push_back(
+            {"media:" + std::string(word), language.Text(FindMultimediaCommand(value)->textId)});
+    }
+    for (const SystemCommand& command : SystemCommands()) {
+        words.push_back({"system:" + std::to_string(command.value), language.Text(command.textId)});
+    }
+    words.push_back({"macro:ID", "plays the stored macro ID (see 'macro list')"});
+    for (int number = 1; number <= kEmojiCount; ++number) {
+        words.push_back({"emoji:" + std::to_string(number), "types " + EmojiCode(number)});
+    }
+    words.push_back({"default", "the button's own function"});
+    return words;
+}
+
 int UsageOfName(std::string_view name) {
     if (name.empty()) {
         return 0;
@@ -164,7 +188,7 @@ bool ParseButtonFunction(std::string_view text, const LanguageContext& language,
         return true;
     }
     if (kind == "emoji") {
-        if (!ParseNumber(detail, 1, 109, function.value)) {
+        if (!ParseNumber(detail, 1, kEmojiCount, function.value)) {
             error = "emoji needs a number from 1 to 109";
             return false;
         }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "input/LanguageContext.h"
 
@@ -24,6 +25,15 @@ struct ButtonFunctionArgument {
 // False with a one-line reason when the word names no function.
 bool ParseButtonFunction(std::string_view text, const LanguageContext& language,
                          ButtonFunctionArgument& function, std::string& error);
+
+// One FUNCTION word "button set" takes and what it does.
+struct ButtonFunctionWord {
+    std::string word;
+    std::string meaning;
+};
+// Every FUNCTION word, with the meanings in `language`: the simple functions, each media and
+// system command, the forms of key: and macro:, and each emoji with its word.
+std::vector<ButtonFunctionWord> ButtonFunctionWords(const LanguageContext& language);
 
 // The usage named NAME (a UsageName, any letter case); 0 when no usage has that name.
 int UsageOfName(std::string_view name);

@@ -29,6 +29,8 @@ void PrintHelp(std::ostream& out) {
            "                        wired, receiver, receiver-asleep, bluetooth or a '+' list\n"
            "                        (default wired); state=FILE keeps its settings across runs\n"
            "  --yes                 do not ask for confirmation\n"
+           "  --once                with watch: print the current state and exit\n"
+           "  --no-send             store changes only; 'apply' sends them later\n"
            "\n"
            "Commands:\n";
     for (const Command& command : AllCommands()) {
@@ -82,7 +84,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             words.insert(words.end(), args.begin() + static_cast<long>(i) + 1, args.end());
             break;
         }
-        if (!IsOptionWord(word)) {
+        // Macro steps release keys with "-A": words of the step list, not options.
+        const bool step = words.size() >= 2 && words[0] == "macro" && words[1] == "steps" &&
+                          word.size() > 1 && word[1] != '-';
+        if (!IsOptionWord(word) || step) {
             words.push_back(word);
             continue;
         }
@@ -118,6 +123,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             options.emulateSpec = word.size() > 10 ? word.substr(10) : std::string();
         } else if (word == "--yes" || word == "-y") {
             options.yes = true;
+        } else if (word == "--once") {
+            options.once = true;
+        } else if (word == "--no-send") {
+            options.noSend = true;
         } else {
             return context.Fail(kExitUsage, "unknown option '" + word + "' (see --help)");
         }

@@ -16,6 +16,8 @@ inline constexpr int kExitUsage = 64;      // the command line itself is wrong
 struct CliOptions {
     bool json = false;
     bool yes = false;
+    bool once = false;       // watch: the current state, then exit
+    bool noSend = false;     // changes are stored only
     std::string configFile;  // catalogue to read instead of the shipped one
     std::string dataDir;     // data folder instead of the default
     int profile = 0;         // 0: the active profile

@@ -12,12 +12,16 @@ int RunProfile(CliContext& context, const CommandArgs& args);
 int RunGet(CliContext& context, const CommandArgs& args);
 int RunSet(CliContext& context, const CommandArgs& args);
 int RunValues(CliContext& context, const CommandArgs& args);
+// Named settings in user units (SettingsCommand.cpp).
+int RunSettings(CliContext& context, const CommandArgs& args);
 
 // Buttons, macros and exchange files (ButtonCommands.cpp, MacroCommands.cpp,
 // ProfileFileCommands.cpp).
 int RunButtons(CliContext& context, const CommandArgs& args);
 int RunButton(CliContext& context, const CommandArgs& args);
 int RunMacro(CliContext& context, const CommandArgs& args);
+// The key names macro steps take (KeysCommand.cpp).
+int RunKeys(CliContext& context, const CommandArgs& args);
 // "profile export FILE" and "profile import FILE".
 int RunProfileFile(CliContext& context, const CommandArgs& args);
 

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cli/StoredThenSent.h"
 #include "cli/WorkerSession.h"
 #include "protocol/CommandFrames.h"
 #include "protocol/PerformanceBlock.h"
@@ -65,6 +66,9 @@ int RunRead(CliContext& context, const CommandArgs& args) {
     if (int status = OpenWithMouse(session); status != kExitOk) {
         return status;
     }
+    if (int status = session.HoldMouse("nothing was read"); status != kExitOk) {
+        return status;
+    }
     session.Run(DeviceTask::ReadFromDevice);
     if (int status = session.CheckAnswered("what it did not send is unchanged in the database");
         status != kExitOk) {
@@ -87,12 +91,17 @@ int RunApply(CliContext& context, const CommandArgs& args) {
     if (int status = OpenWithMouse(session); status != kExitOk) {
         return status;
     }
+    if (int status = session.HoldMouse("nothing was sent"); status != kExitOk) {
+        return status;
+    }
     std::vector<MacroHeader> macros;
     int macroCount = session.Store().LoadMacros(macros);
     session.Run(DeviceTask::ApplyToDevice);
-    if (const std::string& problem = session.Commands().MacroProblem(); !problem.empty()) {
-        return context.Fail(kExitFailure, "the macros were not sent: " + problem +
-                                              "; the buttons and settings were sent");
+    const std::vector<long>& done = session.Host().TasksDone();
+    if (!done.empty() && done.back() == kTaskDoneMacrosRefused) {
+        return context.Fail(kExitFailure,
+                            "nothing was sent to the mouse: " + session.Commands().MacroProblem() +
+                                "; shorten or delete macros, then apply again");
     }
     if (int status = session.CheckAnswered("its settings may be incomplete; apply again");
         status != kExitOk) {
@@ -116,6 +125,9 @@ int RunInfo(CliContext& context, const CommandArgs& args) {
     }
     WorkerSession session(context);
     if (int status = OpenWithMouse(session); status != kExitOk) {
+        return status;
+    }
+    if (int status = session.HoldMouse("ask again later"); status != kExitOk) {
         return status;
     }
     CommandSet& commands = session.Commands();
@@ -167,6 +179,9 @@ int RunReset(CliContext& context, const CommandArgs& args) {
                  "database (profiles, buttons and macros)?")) {
         return context.Fail(kExitFailure, "not confirmed; nothing was changed (--yes confirms)");
     }
+    if (int status = session.HoldMouse("nothing was reset"); status != kExitOk) {
+        return status;
+    }
     if (!session.Store().ClearAll()) {
         return WriteFailed(context, session.Store());
     }
@@ -202,8 +217,12 @@ int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
         })) {
         return WriteFailed(context, store);
     }
-    const bool sent = session.HasMouse();
+    const bool sent = !context.options.noSend && session.HasMouse();
     if (sent) {
+        if (int status = session.HoldMouse("the defaults are stored; apply sends them later");
+            status != kExitOk) {
+            return status;
+        }
         session.Run(DeviceTask::RestoreDefaults);
         if (int status = session.CheckAnswered("the defaults are stored; apply to send them again");
             status != kExitOk) {
@@ -215,8 +234,7 @@ int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
     } else {
         context.out << "Profile " << profile << " has its default buttons and settings again ("
                     << PerformanceSummary(session) << ")"
-                    << (sent ? "; sent to the mouse.\n"
-                             : "; stored, not sent: no configurable mouse is connected.\n");
+                    << "; " << WhatHappened(context, sent) << ".\n";
     }
     return kExitOk;
 }

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "cli/StoreSession.h"
+#include "cli/StoredThenSent.h"
 #include "cli/WorkerSession.h"
 #include "platform/NumberText.h"
 #include "protocol/CommandFrames.h"
@@ -25,30 +26,35 @@ bool ParseStage(const std::string& word, int& stage) {
     return ParseWholeInt(word, stage) && stage >= 1 && stage <= kStageCount;
 }
 
-// Sends with `send` when a mouse takes commands, and says which happened.
-int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
-                   void (CommandSet::*send)()) {
-    bool sent = session.HasMouse();
-    if (sent) {
-        (session.Commands().*send)();
-        if (int status = session.CheckAnswered("the value is stored; apply to send it again");
-            status != kExitOk) {
-            return status;
-        }
+// What became of an entered DPI that is not stored as given.
+std::string RoundingNote(int entered, int dpi) {
+    if (entered == dpi) {
+        return "";
     }
+    if (entered < kMinEnteredDpi || entered > kMaxEnteredDpi) {
+        return " (" + std::to_string(entered) + " is outside " + std::to_string(kMinEnteredDpi) +
+               "-" + std::to_string(kMaxEnteredDpi) + ", so it was clamped)";
+    }
+    return " (" + std::to_string(entered) + " rounded to the nearest 100)";
+}
+
+int ShowRate(CliContext& context) {
+    StoreSession session(context);
+    if (!session.Ok()) {
+        return kExitFailure;
+    }
+    const int code = ProfileValues(session.Store(), session.Profile()).Get("report_rate");
+    const int hz = ReportRateHz(code);
     if (context.options.json) {
         context.out << Json::MakeObject()
                            .Set("profile", session.Profile())
-                           .Set("stored", true)
-                           .Set("sent", sent)
+                           .Set("report_rate", code)
+                           .Set("report_rate_hz", hz)
                            .Dump()
                     << "\n";
-    } else if (sent) {
-        context.out << what << ", stored and sent to the mouse.\n";
     } else {
-        context.out << what
-                    << ", stored; no configurable mouse is connected, so it was not "
-                       "sent.\n";
+        context.out << "The report rate of profile " << session.Profile() << " is " << hz
+                    << " Hz.\n";
     }
     return kExitOk;
 }
@@ -107,7 +113,7 @@ int SetStageDpi(CliContext& context, const CommandArgs& args) {
     return StoredThenSent(context, session,
                           "Stage " + std::to_string(stage) + " of profile " +
                               std::to_string(session.Profile()) + " is " + std::to_string(dpi) +
-                              " DPI",
+                              " DPI" + RoundingNote(entered, dpi),
                           &CommandSet::WritePerformanceBlock);
 }
 
@@ -147,10 +153,13 @@ int RunDpi(CliContext& context, const CommandArgs& args) {
 }
 
 int RunRate(CliContext& context, const CommandArgs& args) {
+    if (args.empty()) {
+        return ShowRate(context);
+    }
     int hz = 0;
     int code = 0;
     if (args.size() != 1 || !ParseWholeInt(args[0], hz) || (code = ReportRateCode(hz)) == 0) {
-        return context.Fail(kExitUsage, "usage: rate 125|250|500|1000");
+        return context.Fail(kExitUsage, "usage: rate [125|250|500|1000]");
     }
     WorkerSession session(context);
     if (int status = session.Open(); status != kExitOk) {

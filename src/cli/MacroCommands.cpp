@@ -4,10 +4,12 @@
 #include "cli/Commands.h"
 #include "cli/EnglishTexts.h"
 #include "cli/Json.h"
+#include "cli/MacroUsers.h"
 #include "cli/StoreSession.h"
 #include "cli/TerminalText.h"
 #include "input/LocalizeName.h"
 #include "input/MacroEditor.h"
+#include "input/MacroSteps.h"
 #include "platform/NumberText.h"
 #include "platform/TickCount.h"
 #include "store/MacroExchangeFile.h"
@@ -149,6 +151,37 @@ int Rename(CliContext& context, StoreSession& session, int id, const std::string
     return kExitOk;
 }
 
+// Replaces the macro's items by those of the steps; a bad step stores nothing.
+int Steps(CliContext& context, SettingsStore& store, int id, const CommandArgs& args) {
+    MacroHeader macro;
+    if (!FindMacro(context, store, id, macro)) {
+        return kExitFailure;
+    }
+    std::vector<MacroItem> items;
+    std::string reason;
+    const std::vector<std::string> steps(args.begin() + 2, args.end());
+    if (!ParseMacroSteps(steps, static_cast<int>(TickCount()), items, reason)) {
+        return context.Fail(kExitUsage, reason + "; macro " + std::to_string(id) + " is unchanged");
+    }
+    NoticeLine notices;
+    if (!MacroEditor(store, notices, EnglishLanguage()).SaveItems(id, items)) {
+        return context.Fail(kExitFailure,
+                            "could not store the steps of macro " + std::to_string(id));
+    }
+    if (context.options.json) {
+        context.out << Json::MakeObject()
+                           .Set("id", id)
+                           .Set("name", macro.name)
+                           .Set("items", static_cast<int>(items.size()))
+                           .Dump()
+                    << "\n";
+    } else {
+        context.out << "macro " << id << " \"" << macro.name << "\" has " << items.size()
+                    << " items now\n";
+    }
+    return kExitOk;
+}
+
 int Delete(CliContext& context, SettingsStore& store, int id) {
     MacroHeader macro;
     if (!FindMacro(context, store, id, macro)) {
@@ -158,7 +191,27 @@ int Delete(CliContext& context, SettingsStore& store, int id) {
     if (!MacroEditor(store, notices, EnglishLanguage()).DeleteMacro(id)) {
         return WriteFailed(context, store);
     }
+    // Their assignments stay, as the window keeps them; the user learns which to change.
+    const std::vector<ProfileButton> users = ButtonsRunningMacro(store, id);
+    if (context.options.json) {
+        Json buttons = Json::MakeArray();
+        for (const ProfileButton& button : users) {
+            buttons.Push(
+                Json::MakeObject().Set("profile", button.profile).Set("key_code", button.keyCode));
+        }
+        context.out << Json::MakeObject()
+                           .Set("id", id)
+                           .Set("name", macro.name)
+                           .Set("buttons", std::move(buttons))
+                           .Dump()
+                    << "\n";
+        return kExitOk;
+    }
     PrintMacroId(context, "deleted", id, macro.name);
+    if (!users.empty()) {
+        context.out << "still assigned to it, playing nothing until given another function: "
+                    << ButtonListText(users) << "\n";
+    }
     return kExitOk;
 }
 
@@ -195,7 +248,7 @@ int Import(CliContext& context, SettingsStore& store, const std::string& path) {
 
 constexpr const char* kUsage =
     "usage: macro list | show ID | new | copy ID | rename ID NAME | delete ID | export ID DIR | "
-    "import FILE";
+    "import FILE | steps ID STEP...";
 
 bool ArgumentsFit(const CommandArgs& args) {
     if (args.empty()) {
@@ -210,6 +263,9 @@ bool ArgumentsFit(const CommandArgs& args) {
     }
     if (verb == "rename" || verb == "export") {
         return args.size() == 3 && !args[2].empty();
+    }
+    if (verb == "steps") {
+        return args.size() >= 3;
     }
     return false;
 }
@@ -245,6 +301,9 @@ int RunMacro(CliContext& context, const CommandArgs& args) {
     }
     if (verb == "delete") {
         return Delete(context, store, id);
+    }
+    if (verb == "steps") {
+        return Steps(context, store, id, args);
     }
     if (verb == "export") {
         return Export(context, store, id, args[2]);

@@ -4,8 +4,10 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "cli/StoreSession.h"
+#include "cli/StoredThenSent.h"
 #include "platform/NumberText.h"
 #include "store/Schema.h"
+#include "store/SettingTable.h"
 
 namespace quillon::cli {
 namespace {
@@ -19,6 +21,27 @@ void PrintValue(CliContext& context, int profile, const std::string& key,
     } else {
         context.out << value << "\n";
     }
+}
+
+// A setting the mouse holds: stored, then sent as every change of it is.
+int SetSettingKey(CliContext& context, const std::string& key, const std::string& value) {
+    WorkerSession session(context);
+    if (int status = session.Open(); status != kExitOk) {
+        return status;
+    }
+    const int profile = session.Profile();
+    std::string old;
+    if (profile <= 0 || !session.Store().GetValue(profile, key, old)) {
+        return context.Fail(kExitFailure, "profile " + std::to_string(profile) + " has no value '" +
+                                              key + "' (see 'values')");
+    }
+    if (!session.Store().SetValue(profile, key, value)) {
+        return context.Fail(kExitFailure, "could not store '" + key + "'");
+    }
+    return StoredThenSent(
+        context, session, "profile " + std::to_string(profile) + ": " + key + " = " + value,
+        SenderOfKey(key),
+        Json::MakeObject().Set("profile", profile).Set("key", key).Set("value", value));
 }
 
 }  // namespace
@@ -53,6 +76,18 @@ int RunSet(CliContext& context, const CommandArgs& args) {
     if (std::to_string(ParseLeadingInt(value)) != value) {
         return context.Fail(
             kExitUsage, "the value of '" + key + "' must be a whole number, not '" + value + "'");
+    }
+    // A value the mouse does not take is refused before anything is stored.
+    if (const SettingEntry* setting = SettingByKey(key);
+        setting != nullptr &&
+        (ParseLeadingInt(value) < setting->low || ParseLeadingInt(value) > setting->high)) {
+        return context.Fail(kExitUsage, "'" + key + "' takes " + std::to_string(setting->low) +
+                                            " to " + std::to_string(setting->high) + " (" +
+                                            setting->name + ": " + AllowedText(*setting) +
+                                            "), not " + value);
+    }
+    if (SettingByKey(key) != nullptr) {
+        return SetSettingKey(context, key, value);
     }
     StoreSession session(context);
     if (!session.Ok() || !HaveProfile(context, session)) {

@@ -1,3 +1,4 @@
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <mutex>
@@ -59,6 +60,19 @@ class WatchPrinter : public ReportListener {
 
     int Lines() const { return lines_; }
 
+    void OnConnected(const char* connection) {
+        // A re-plugged mouse starts afresh: every value gets its line again.
+        stage_.reset();
+        rate_.reset();
+        lightMode_.reset();
+        battery_.reset();
+        Print(Json::MakeObject().Set("event", "connected").Set("connection", connection),
+              std::string("connected (") + connection + ")");
+    }
+    void OnDisconnected() {
+        Print(Json::MakeObject().Set("event", "disconnected"), "disconnected");
+    }
+
     void OnStage(int stage, int dpi) override {
         if (Changed(stage_, stage << 16 | (dpi & 0xFFFF))) {
             Print(Json::MakeObject().Set("event", "stage").Set("stage", stage).Set("dpi", dpi),
@@ -116,32 +130,114 @@ void SetWatchHook(WatchHook hook) {
     gHook = std::move(hook);
 }
 
+namespace {
+
+// Counts hot-plug events from the backend's own source. Without one, a look every second while
+// no mouse is connected (looking while one is would close its handle and lose its reports).
+class PlugEvents {
+  public:
+    explicit PlugEvents(HidBackend& backend) : source_(backend.CreateChangeSource()) {
+        started_ = source_ &&
+                   source_->Start([this](DeviceChangeEvent, const std::string&) { ++pending_; });
+    }
+    ~PlugEvents() {
+        if (started_) {
+            source_->Stop();
+        }
+    }
+    PlugEvents(const PlugEvents&) = delete;
+    PlugEvents& operator=(const PlugEvents&) = delete;
+
+    // Whether the devices should be looked at again now.
+    bool Due(bool connected) {
+        if (started_) {
+            return pending_.exchange(0) > 0;
+        }
+        if (connected) {
+            return false;
+        }
+        auto now = std::chrono::steady_clock::now();
+        if (now - lastLook_ < std::chrono::seconds(1)) {
+            return false;
+        }
+        lastLook_ = now;
+        return true;
+    }
+
+  private:
+    std::unique_ptr<DeviceChangeSource> source_;
+    bool started_ = false;
+    std::atomic<int> pending_{0};
+    std::chrono::steady_clock::time_point lastLook_ = std::chrono::steady_clock::now();
+};
+
+// The connection, then the state the first read left: one line per value. `read`: the first
+// read is still to be done.
+void PrintConnected(WorkerSession& session, WatchPrinter& printer, bool read) {
+    printer.OnConnected(ConnectionModeName(session.Devices().Status().mode));
+    if (read) {
+        session.Host().SetLoaded(false);
+        session.Run(DeviceTask::InitialLoad);
+    } else if (const auto& battery = session.Host().LastBattery()) {
+        printer.OnBattery(battery->level, battery->state);
+    }
+    ProfileValues values(session.Store(), session.Profile());
+    int stage = ClampStageIndex(values.Get("dpi_index"));
+    printer.OnStage(stage + 1, values.Get(ProfileValues::DpiValueKey(stage)));
+    printer.OnReportRate(values.Get("report_rate"));
+    printer.OnLightMode(values.Get("light_mode"));
+}
+
+}  // namespace
+
 int RunWatch(CliContext& context, const CommandArgs& args) {
     if (!args.empty()) {
-        return context.Fail(kExitUsage, "watch takes no arguments");
+        return context.Fail(kExitUsage, "usage: watch [--once]");
     }
+    const bool once = context.options.once;
     WorkerSession session(context);
     if (int status = session.Open(); status != kExitOk) {
-        return status;
-    }
-    if (int status = session.RequireMouse(); status != kExitOk) {
         return status;
     }
     InterruptScope interrupts;
     WatchPrinter printer(context);
     CliWorkerHost& host = session.Host();
     host.SetListener(&printer);
+    PlugEvents plugs(session.Devices().Manager().Backend());
 
-    // The window's first read, then the state it leaves: one line per value to start with.
-    session.Run(DeviceTask::InitialLoad);
-    ProfileValues values(session.Store(), session.Profile());
-    int stage = ClampStageIndex(values.Get("dpi_index"));
-    printer.OnStage(stage + 1, values.Get(ProfileValues::DpiValueKey(stage)));
-    printer.OnReportRate(values.Get("report_rate"));
-    printer.OnLightMode(values.Get("light_mode"));
-
+    bool connected = session.HasMouse();
+    int mode = session.Devices().Status().mode;
+    if (connected) {
+        PrintConnected(session, printer, true);
+    } else {
+        printer.OnDisconnected();
+    }
+    if (once) {
+        host.SetListener(nullptr);
+        return connected ? kExitOk : session.RequireMouse();
+    }
     const WatchHook hook = CurrentHook();
     while (gInterrupted == 0) {
+        if (plugs.Due(connected)) {
+            // The window's tasks: an arrival waits for the interface to settle and reads the
+            // mouse; a removal looks at what is left.
+            const bool arrival = !connected;
+            // Heard once the connection line is out, so that values follow it.
+            host.SetListener(nullptr);
+            session.Run(arrival ? DeviceTask::DeviceArrived : DeviceTask::DeviceRemoved);
+            host.SetListener(&printer);
+            const bool now = session.HasMouse();
+            const int nowMode = session.Devices().Status().mode;
+            if (now != connected || (now && nowMode != mode)) {
+                if (now) {
+                    PrintConnected(session, printer, false);
+                } else {
+                    printer.OnDisconnected();
+                }
+            }
+            connected = now;
+            mode = nowMode;
+        }
         session.Step();
         std::this_thread::sleep_for(std::chrono::milliseconds(CThreadBasic::kDefaultIntervalMs));
         if (hook && !hook(session.Devices(), printer.Lines())) {

@@ -5,7 +5,25 @@ namespace quillon::cli {
 WorkerSession::WorkerSession(CliContext& context)
     : context_(context), store_(context), devices_(context), typer_(context.err) {}
 
-WorkerSession::~WorkerSession() = default;
+WorkerSession::~WorkerSession() {
+    if (holding_) {
+        devices_.Manager().UnlockTransfers();
+    }
+}
+
+int WorkerSession::HoldMouse(const std::string& what) {
+    if (holding_) {
+        return kExitOk;
+    }
+    DeviceManager& manager = devices_.Manager();
+    if (!manager.LockTransfers(std::chrono::milliseconds(kMouseWaitMs))) {
+        return context_.Fail(kExitFailure,
+                             manager.TransferLockHolder() + " is using the mouse (waited " +
+                                 std::to_string(kMouseWaitMs / 1000) + " s); " + what);
+    }
+    holding_ = true;
+    return kExitOk;
+}
 
 int WorkerSession::Open() {
     if (!store_.Ok()) {

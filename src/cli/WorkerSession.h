@@ -37,6 +37,12 @@ class WorkerSession {
     // kExitOk with such a mouse; otherwise prints why there is none and returns kExitNoDevice.
     int RequireMouse();
 
+    // Keeps other processes off the mouse until the session ends, waiting up to
+    // kMouseWaitMs; kExitOk, or after saying which process holds the mouse (`what`: what
+    // becomes of the command's change) kExitFailure.
+    int HoldMouse(const std::string& what);
+    static constexpr int kMouseWaitMs = 3000;
+
     // Queues the task and runs the worker until the queue is empty (a task may queue another).
     void Run(DeviceTask task);
     // kExitOk when the mouse answered every command so far; otherwise prints that it did not
@@ -62,6 +68,7 @@ class WorkerSession {
     std::unique_ptr<CliWorkerHost> host_;
     std::unique_ptr<CommandSet> commands_;
     std::unique_ptr<DeviceWorker> worker_;
+    bool holding_ = false;
 };
 
 }  // namespace quillon::cli

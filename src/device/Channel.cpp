@@ -36,20 +36,21 @@ constexpr std::uint8_t kNotificationMarker = 0xFA;
 
 // One read of a reply within `timeoutMs`. A notification the mouse sent in the meantime is not
 // a reply: taking it as one would hand its bytes to the caller as, say, a button table, and
-// shift every later reply by one. It is passed over and the wait goes on.
-int ReadReply(HidDevice& device, CommandFrame& frame, Clock& clock) {
+// shift every later reply by one. It is passed on to `passed` and the wait goes on.
+int ReadReply(HidDevice& device, CommandFrame& frame, Clock& clock, const PassedReport& passed) {
     const Clock::Duration deadline = clock.Now() + std::chrono::milliseconds(kReplyTimeoutMs);
     int timeoutMs = kReplyTimeoutMs;
     for (;;) {
         std::array<std::uint8_t, CommandFrame::kSize> report{};
         int count = device.Read(report.data(), report.size(), timeoutMs);
-        bool notification = count >= 2 && report[0] == CommandFrame::kReplyMarker &&
-                            report[1] == kNotificationMarker;
-        if (!notification) {
+        if (!IsNotificationReport(report.data(), count)) {
             if (count > 0) {
                 std::memcpy(frame.data(), report.data(), static_cast<std::size_t>(count));
             }
             return count;
+        }
+        if (passed) {
+            passed(report.data(), count);
         }
         auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - clock.Now());
         if (left.count() <= 0) {
@@ -58,6 +59,14 @@ int ReadReply(HidDevice& device, CommandFrame& frame, Clock& clock) {
         timeoutMs = static_cast<int>(left.count());
     }
 }
+
+}  // namespace
+
+bool IsNotificationReport(const std::uint8_t* bytes, int count) {
+    return count >= 2 && bytes[0] == CommandFrame::kReplyMarker && bytes[1] == kNotificationMarker;
+}
+
+namespace {
 
 bool Replied(int count, const CommandFrame& frame) {
     return count > 0 && frame[0] == CommandFrame::kReplyMarker;
@@ -71,7 +80,8 @@ std::string VersionText(const std::uint8_t* bytes, std::size_t count) {
 
 }  // namespace
 
-bool SendCommandOn(HidDevice& device, CommandFrame& frame, Clock& clock) {
+bool SendCommandOn(HidDevice& device, CommandFrame& frame, Clock& clock,
+                   const PassedReport& passed) {
     frame.StoreChecksum();
     const CommandFrame request = frame;
     if (device.Write(request.data(), CommandFrame::kSize) <= 0) {
@@ -80,14 +90,14 @@ bool SendCommandOn(HidDevice& device, CommandFrame& frame, Clock& clock) {
             return false;
         }
     }
-    if (Replied(ReadReply(device, frame, clock), frame)) {
+    if (Replied(ReadReply(device, frame, clock, passed), frame)) {
         return true;
     }
     // The mouse answers a lost request only after a resend; later resends wait longer.
     for (int delayMs : {kFirstResendDelayMs, kSecondResendDelayMs}) {
         clock.SleepMs(delayMs);
         device.Write(request.data(), CommandFrame::kSize);
-        if (Replied(ReadReply(device, frame, clock), frame)) {
+        if (Replied(ReadReply(device, frame, clock, passed), frame)) {
             return true;
         }
     }

@@ -1,5 +1,7 @@
 #include "device/DeviceManager.h"
 
+#include <array>
+
 #include "device/Channel.h"
 
 namespace quillon {
@@ -165,6 +167,7 @@ void DeviceManager::CloseAllLocked() {
     ready_ = false;
     active_ = nullptr;
     entries_.clear();
+    held_.clear();
 }
 
 bool DeviceManager::IsReady() const {
@@ -285,7 +288,82 @@ int DeviceManager::FindPath(const std::string& path) const {
 
 bool DeviceManager::SendCommand(CommandFrame& frame) {
     HidDevice* device = IsReady() ? ActiveInterface() : nullptr;
-    return device != nullptr && SendCommandOn(*device, frame, clock_);
+    return device != nullptr &&
+           SendCommandOn(*device, frame, clock_, [this](const std::uint8_t* bytes, int count) {
+               HoldNotification(bytes, count);
+           });
+}
+
+bool DeviceManager::LockTransfers(std::chrono::milliseconds wait) {
+    {
+        std::lock_guard lock(mutex_);
+        if (lockDepth_ > 0) {
+            ++lockDepth_;
+            return true;
+        }
+    }
+    HidDevice* active = ActiveInterface();
+    std::string key;
+    {
+        std::lock_guard lock(mutex_);
+        for (const auto& entry : entries_) {
+            if (active != nullptr && entry->handle.get() == active) {
+                key = backend_.LockKey(entry->path);
+            }
+        }
+    }
+    if (!key.empty()) {
+        lock_ = std::make_unique<DeviceLock>(key);
+        if (!lock_->Acquire(wait)) {
+            return false;
+        }
+        DrainForeignReplies(*active);
+    }
+    std::lock_guard lock(mutex_);
+    ++lockDepth_;
+    return true;
+}
+
+// Every open handle sees every report, so the replies another process got while it held the
+// mouse wait in this handle's queue; the first of them would pass for the reply to this
+// process's next command. They go before any transfer; notifications among them are kept.
+void DeviceManager::DrainForeignReplies(HidDevice& device) {
+    std::array<std::uint8_t, CommandFrame::kSize> report{};
+    for (int count = device.Read(report.data(), report.size(), 0); count > 0;
+         count = device.Read(report.data(), report.size(), 0)) {
+        if (IsNotificationReport(report.data(), count)) {
+            HoldNotification(report.data(), count);
+        }
+    }
+}
+
+void DeviceManager::HoldNotification(const std::uint8_t* bytes, int count) {
+    std::lock_guard lock(mutex_);
+    if (held_.size() == kHeldNotificationLimit) {
+        held_.pop_front();
+    }
+    held_.emplace_back(bytes, bytes + count);
+}
+
+void DeviceManager::UnlockTransfers() {
+    std::lock_guard lock(mutex_);
+    if (lockDepth_ > 0 && --lockDepth_ == 0 && lock_) {
+        lock_->Release();
+    }
+}
+
+std::string DeviceManager::TransferLockHolder() const {
+    return lock_ ? lock_->Holder() : std::string();
+}
+
+bool DeviceManager::TakeHeldNotification(std::vector<std::uint8_t>& report) {
+    std::lock_guard lock(mutex_);
+    if (held_.empty()) {
+        return false;
+    }
+    report = std::move(held_.front());
+    held_.pop_front();
+    return true;
 }
 
 bool DeviceManager::ReadFeatureVersion(std::string& text) {

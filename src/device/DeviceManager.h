@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -9,6 +10,7 @@
 #include "device/CommandFrame.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceEntry.h"
+#include "device/DeviceLock.h"
 #include "device/HidBackend.h"
 
 namespace quillon {
@@ -78,6 +80,20 @@ class DeviceManager {
     // The channel on the active interface. Both fail at once, without I/O, when the manager is
     // not ready or no interface is active.
     bool SendCommand(CommandFrame& frame);
+    // Takes the oldest notification that SendCommand read while it waited for a reply; false
+    // when none is held. The notification poll reads these before the device, so that a change
+    // made on the mouse during a task is not lost. Emptied whenever the entries are closed.
+    bool TakeHeldNotification(std::vector<std::uint8_t>& report);
+    // Keeps other processes off the active interface (DeviceLock) until as many Unlock calls;
+    // nested calls in this process count. True at once when nothing is active or the backend
+    // needs no lock. False when another process still held it after `wait`.
+    bool LockTransfers(std::chrono::milliseconds wait);
+    void UnlockTransfers();
+    // Who holds the lock that the last failed LockTransfers waited for.
+    std::string TransferLockHolder() const;
+
+    // Notifications held beyond this many push the oldest out.
+    static constexpr std::size_t kHeldNotificationLimit = 64;
     // "0.0.0" unless the device supplies a version; false when refused.
     bool ReadFeatureVersion(std::string& text);
     // Asks the receiver of entry `index` whether its mouse answers; the new online flag, or
@@ -93,6 +109,8 @@ class DeviceManager {
     // The entry chosen by the preference order, or null.
     DeviceEntry* ChooseLocked() const;
     void CloseAllLocked();
+    void DrainForeignReplies(HidDevice& device);
+    void HoldNotification(const std::uint8_t* bytes, int count);
     void EnumerateLocked();
 
     HidBackend& backend_;
@@ -105,6 +123,9 @@ class DeviceManager {
     std::vector<DeviceModelRecord> familyModes_;
     std::vector<DeniedInterface> denied_;
     HidDevice* active_ = nullptr;
+    std::deque<std::vector<std::uint8_t>> held_;
+    std::unique_ptr<DeviceLock> lock_;  // the lock last asked for
+    int lockDepth_ = 0;
 };
 
 }  // namespace quillon

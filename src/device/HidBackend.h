@@ -82,6 +82,9 @@ class HidBackend {
                                             HidOpenError* error = nullptr) = 0;
     // The hot-plug source that matches this backend.
     virtual std::unique_ptr<DeviceChangeSource> CreateChangeSource() = 0;
+    // What names the device at `path` for the lock that keeps other processes off it: the
+    // path itself for a real device node; empty when no other process can reach the device.
+    virtual std::string LockKey(const std::string& path) const { return path; }
 };
 
 }  // namespace quillon

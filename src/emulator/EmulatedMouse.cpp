@@ -53,6 +53,10 @@ bool EmulatedMouse::Open(std::string_view text, const std::vector<DeviceModelRec
     mouse_ = std::move(mouse);
     backend_ = std::make_unique<VirtualMouseBackend>(*mouse_);
     stateFile_ = request.stateFile;
+    if (!stateFile_.empty()) {
+        // Every process that names this file, however it spells the path, reaches this mouse.
+        backend_->SetStateFile(std::filesystem::absolute(stateFile_).lexically_normal().string());
+    }
     return true;
 }
 

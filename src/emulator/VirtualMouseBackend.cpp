@@ -76,4 +76,12 @@ std::unique_ptr<DeviceChangeSource> VirtualMouseBackend::CreateChangeSource() {
     return std::make_unique<VirtualChangeSource>(mouse_);
 }
 
+std::string VirtualMouseBackend::LockKey(const std::string& path) const {
+    return stateFile_.empty() ? std::string() : LockKeyOf(stateFile_, path);
+}
+
+std::string VirtualMouseBackend::LockKeyOf(const std::string& stateFile, const std::string& path) {
+    return stateFile + "@" + path;
+}
+
 }  // namespace quillon

@@ -10,15 +10,6 @@ namespace {
 
 constexpr int kVirtualKeyA = 0x41;
 
-MacroItem MakeItem(int type, int value, std::string desc, int stamp) {
-    MacroItem item;
-    item.type = type;
-    item.value = value;
-    item.desc = std::move(desc);
-    item.delay_time = stamp;
-    return item;
-}
-
 }  // namespace
 
 MacroItemList::MacroItemList(std::vector<MacroItem> items) : items_(std::move(items)) {}
@@ -35,21 +26,22 @@ bool MacroItemList::Insert(Insertion what, int stamp) {
     switch (what) {
         case Insertion::KeyPair:
             added.push_back(
-                MakeItem(kItemKeyDown, kVirtualKeyA, std::string(kArrowDown) + "A", stamp));
-            added.push_back(MakeItem(kItemKeyUp, kVirtualKeyA, std::string(kArrowUp) + "A", stamp));
+                MakeMacroItem(kItemKeyDown, kVirtualKeyA, std::string(kArrowDown) + "A", stamp));
+            added.push_back(
+                MakeMacroItem(kItemKeyUp, kVirtualKeyA, std::string(kArrowUp) + "A", stamp));
             break;
         case Insertion::ClickPair: {
             const std::string name = MouseButtonName(kMouseLeft);
-            added.push_back(MakeItem(kItemMouseDown, kMouseLeft, kArrowDown + name, stamp));
-            added.push_back(MakeItem(kItemMouseUp, kMouseLeft, kArrowUp + name, stamp));
+            added.push_back(MakeMacroItem(kItemMouseDown, kMouseLeft, kArrowDown + name, stamp));
+            added.push_back(MakeMacroItem(kItemMouseUp, kMouseLeft, kArrowUp + name, stamp));
             break;
         }
         case Insertion::Pause:
-            added.push_back(MakeItem(kItemPause, 10, PauseItemText(10), stamp));
+            added.push_back(MakeMacroItem(kItemPause, 10, PauseItemText(10), stamp));
             break;
         case Insertion::Move:
-            added.push_back(MakeItem(kItemMoveXY, 0x101,
-                                     std::string(kArrowRight) + "1, " + kArrowDown + "1", stamp));
+            added.push_back(MakeMacroItem(
+                kItemMoveXY, 0x101, std::string(kArrowRight) + "1, " + kArrowDown + "1", stamp));
             break;
     }
     int at = Size();

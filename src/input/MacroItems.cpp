@@ -1,8 +1,18 @@
 #include "input/MacroItems.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quillon {
+
+MacroItem MakeMacroItem(int type, int value, std::string desc, int stamp) {
+    MacroItem item;
+    item.type = type;
+    item.value = value;
+    item.desc = std::move(desc);
+    item.delay_time = stamp;
+    return item;
+}
 
 std::string PauseItemText(int milliseconds) {
     return " -   " + std::to_string(milliseconds) + " ms";

@@ -35,6 +35,9 @@ inline constexpr const char* kArrowRight = "→  ";
 inline constexpr const char* kScrollUpName = "Scroll Up";
 inline constexpr const char* kScrollDownName = "Scroll Down";
 
+// A new item of the list, not yet stored; the items inserted together share `stamp`.
+MacroItem MakeMacroItem(int type, int value, std::string desc, int stamp);
+
 // " -   10 ms" for a pause of 10 ms.
 std::string PauseItemText(int milliseconds);
 

@@ -45,8 +45,9 @@ void CommandSet::FactoryResetProcedure() {
     values.Set("move_wakeUp_flag", 1);
 
     host_.RefreshPerformancePage();
-    WriteMacros();
-    WriteButtons();
+    if (WriteMacros()) {
+        WriteButtons();
+    }
     performance_.WritePerformanceBlock();
     lightMode_.WriteLightMode();
     performance_.ReadBattery();
@@ -75,13 +76,32 @@ void CommandSet::WriteButtons() {
     channel_.Count(quillon::WriteButtons(devices_, store_));
 }
 
-void CommandSet::WriteMacros() {
+bool CommandSet::LockDevice(int waitMs) {
+    return devices_.LockTransfers(std::chrono::milliseconds(waitMs));
+}
+
+void CommandSet::UnlockDevice() {
+    devices_.UnlockTransfers();
+}
+
+bool CommandSet::WriteMacros() {
     MacroImage image;
-    if (!BuildMacroImage(LoadMacroSources(store_), image, macroProblem_)) {
-        return;  // nothing of a table the mouse cannot hold is sent
+    std::string problem;
+    const bool fits = BuildMacroImage(LoadMacroSources(store_), image, problem);
+    {
+        std::lock_guard lock(problemMutex_);
+        macroProblem_ = problem;
     }
-    macroProblem_.clear();
+    if (!fits) {
+        return false;  // nothing of a table the mouse cannot hold is sent
+    }
     channel_.Count(SendMacroImage(devices_, image));
+    return true;
+}
+
+std::string CommandSet::MacroProblem() const {
+    std::lock_guard lock(problemMutex_);
+    return macroProblem_;
 }
 
 }  // namespace quillon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <mutex>
 #include <string>
 
 #include "protocol/CommandChannel.h"
@@ -31,19 +32,22 @@ class CommandSet : public DeviceOperations {
     void WriteLightMode() override { lightMode_.WriteLightMode(); }
     void ResetLightMode() override { lightMode_.ResetLightMode(); }
     void WriteButtons() override;
-    void WriteMacros() override;
+    bool WriteMacros() override;
     void ShowFirmwareVersions() override { performance_.ShowFirmwareVersions(); }
     void QueryFirmwareVersion() override { performance_.QueryFirmwareVersion(); }
     void FactoryResetProcedure() override;
     void PollNotifications(const GiveWay& giveWay) override { poll_.Poll(giveWay); }
     void InterruptPoll() override { poll_.Interrupt(); }
     bool CanPoll() override { return poll_.CanRead(); }
+    bool LockDevice(int waitMs) override;
+    void UnlockDevice() override;
 
     // Commands the mouse left unanswered since the count was last reset.
     CommandChannel& Channel() { return channel_; }
-    // Why the last WriteMacros sent nothing (the macros do not fit the mouse); empty when it
-    // sent them.
-    const std::string& MacroProblem() const { return macroProblem_; }
+    // Why the last WriteMacros sent nothing (the macros do not fit the mouse): the macro that
+    // does not fit and the bytes over; empty when it sent them. Safe from any thread, so the
+    // window can read it when the task-done message arrives.
+    std::string MacroProblem() const;
 
   private:
     // The button tables of profile indexes 0..5 into the store.
@@ -56,6 +60,7 @@ class CommandSet : public DeviceOperations {
     PerformanceCommands performance_;
     LightModeCommand lightMode_;
     NotificationPoll poll_;
+    mutable std::mutex problemMutex_;
     std::string macroProblem_;
 };
 

@@ -20,12 +20,17 @@ class DeviceOperations {
     // Stores light mode 0 for the active profile and sends it.
     virtual void ResetLightMode() = 0;
     virtual void WriteButtons() = 0;
-    virtual void WriteMacros() = 0;
+    // False, with nothing sent, when the stored macros do not fit the mouse.
+    virtual bool WriteMacros() = 0;
     // Firmware version text from the version feature report.
     virtual void ShowFirmwareVersions() = 0;
     // Firmware version text from command 0x03 (kept when the mouse does not answer).
     virtual void QueryFirmwareVersion() = 0;
     virtual void FactoryResetProcedure() = 0;
+    // Keeps other processes off the mouse around one step (DeviceLock, counted when nested);
+    // false when another process still held it after `waitMs`.
+    virtual bool LockDevice(int waitMs) = 0;
+    virtual void UnlockDevice() = 0;
     // One notification poll. A read that waits on a silent mouse ends early once `giveWay`
     // holds (a task was queued, the worker is stopping).
     using GiveWay = std::function<bool()>;

@@ -20,15 +20,26 @@ DeviceWorker::~DeviceWorker() {
 // No timer resolution to raise around a step here: Linux sleeps are already precise to well
 // under a millisecond.
 bool DeviceWorker::Step() {
-    int id = 0;
-    if (!queue_.TryTake(id)) {
+    if (queue_.Empty()) {
+        // A poll writes nothing, and what it reads on its own handle takes no reply from
+        // another process's handle, so it runs without the device lock: holding it through a
+        // read that waits on a silent mouse would keep other processes off for a second.
         if (host_.IsPresent()) {
             operations_.PollNotifications([this] { return !queue_.Empty() || StopRequested(); });
         }
         return false;
     }
-    RunTask(id);
-    return true;
+    // While another process has the mouse, the task stays queued for a later step.
+    if (!operations_.LockDevice(kLockWaitMs)) {
+        return false;
+    }
+    int id = 0;
+    const bool took = queue_.TryTake(id);
+    if (took) {
+        RunTask(id);
+    }
+    operations_.UnlockDevice();
+    return took;
 }
 
 bool DeviceWorker::IdleUntilWoken() {
@@ -69,7 +80,12 @@ void DeviceWorker::RunTask(int id) {
             Settle();
             break;
         case DeviceTask::ApplyToDevice:
-            operations_.WriteMacros();
+            // The button tables index the new macro table: without it they must not go either.
+            if (!operations_.WriteMacros()) {
+                Settle();
+                host_.PostMessage(MSG_TASK_DONE, 0, kTaskDoneMacrosRefused);
+                break;
+            }
             operations_.WriteButtons();
             operations_.WritePerformanceBlock();
             operations_.WriteCurrentDpi();

@@ -20,6 +20,8 @@ class DeviceWorker : public CThreadBasic {
 
     static constexpr int kArrivalWaitMs = 1000;  // lets a new interface finish enumerating
     static constexpr int kSettleMs = 100;
+    // How long a step waits for another process to let go of the mouse before it tries again.
+    static constexpr int kLockWaitMs = 200;
 
   protected:
     bool Step() override;

@@ -23,19 +23,25 @@ void NotificationPoll::Poll(const std::function<bool()>& giveWay) {
     }
     lastPoll_ = now;
     NotificationReport report{};
-    if (ReadReport(report, giveWay)) {
-        Handle(DecodeNotification(report));
+    bool held = false;
+    if (ReadReport(report, giveWay, held)) {
+        Handle(DecodeNotification(report), held);
     }
 }
 
-bool NotificationPoll::ReadReport(NotificationReport& report,
-                                  const std::function<bool()>& giveWay) {
+bool NotificationPoll::ReadReport(NotificationReport& report, const std::function<bool()>& giveWay,
+                                  bool& held) {
     if (!devices_.IsReady()) {
         return false;
     }
     HidDevice* device = devices_.ActiveInterface();
     if (device == nullptr) {
         return false;
+    }
+    if (std::vector<std::uint8_t> bytes; devices_.TakeHeldNotification(bytes)) {
+        std::copy_n(bytes.begin(), std::min(bytes.size(), report.size()), report.begin());
+        held = true;
+        return true;
     }
     if (device->Interruptible()) {
         return ReadWoken(*device, report, giveWay) > 0;
@@ -99,7 +105,7 @@ bool NotificationPoll::CanRead() {
     return devices_.IsReady() && devices_.ActiveInterface() != nullptr;
 }
 
-void NotificationPoll::Handle(const Notification& note) {
+void NotificationPoll::Handle(const Notification& note, bool held) {
     ProfileValues values(store_, host_.ActiveProfile());
     switch (note.kind) {
         case Notification::Kind::None:
@@ -115,6 +121,16 @@ void NotificationPoll::Handle(const Notification& note) {
             host_.SetBattery(note.value, note.second);
             break;
         case Notification::Kind::Stage:
+            if (held) {
+                // Pressed while a task ran: the stage is the user's latest choice, but the task
+                // may have sent another one since, and the rate the report carries may be older
+                // than the one the task sent. The stage is stored and sent again; the rate
+                // stays as the task left it.
+                stageCache_ = note.value;
+                ShowStage(values, note.value);
+                queue_.Enqueue(DeviceTask::WriteCurrentDpi);
+                break;
+            }
             if (note.value != stageCache_) {
                 stageCache_ = note.value;
                 ShowStage(values, note.value);

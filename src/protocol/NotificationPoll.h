@@ -40,10 +40,11 @@ class NotificationPoll {
     static constexpr int kReadSliceMs = 5;
 
   private:
-    // Acts on one decoded report.
-    void Handle(const Notification& note);
-    // One report into `report`; false when none came (time-out, no interface, gave way).
-    bool ReadReport(NotificationReport& report, const std::function<bool()>& giveWay);
+    // Acts on one decoded report; `held`: it was read while a command waited for its reply.
+    void Handle(const Notification& note, bool held);
+    // One report into `report`, a held one first; false when none came (time-out, no
+    // interface, gave way).
+    bool ReadReport(NotificationReport& report, const std::function<bool()>& giveWay, bool& held);
     void ShowStage(const ProfileValues& values, int stage);
     // One read that waits until a report comes, the deadline passes or Interrupt() is called.
     int ReadWoken(HidDevice& device, NotificationReport& report,

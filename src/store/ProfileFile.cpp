@@ -6,6 +6,7 @@
 
 #include "platform/NumberText.h"
 #include "store/ExchangeDocument.h"
+#include "store/SettingTable.h"
 #include "store/XmlDocument.h"
 
 namespace quillon {
@@ -35,31 +36,9 @@ struct Domain {
 };
 
 Domain DomainOf(std::string_view key) {
-    if (key.starts_with("dpi_group") && key.ends_with("_value")) {
-        return {50, 26000};  // the DPI the mouse accepts
-    }
-    if (key.starts_with("dpi_group") && key.ends_with("_rgb")) {
-        return {0, 0xFFFFFF};
-    }
-    if (key == "dpi_index") {
-        return {0, kDpiStages - 1};
-    }
-    if (key == "dpi_count") {
-        return {1, kDpiStages};
-    }
-    if (key == "report_rate") {
-        return {1, 4};
-    }
-    if (key == "liftoff_height" || key == "e-sports_flag") {
-        return {1, 2};
-    }
-    if (key == "scroll_flag" || key == "move_light_flag" || key == "move_wakeUp_flag" ||
-        key == "leftbtn_lock") {
-        return {0, 1};
-    }
-    // dpi_flag, button_respondtime, sensor_flag (switch bits; the unknown ones are not sent):
-    // bytes the mouse takes as they are.
-    return {0, 255};
+    const SettingEntry* setting = SettingByKey(key);
+    // Keys outside the table are bytes the mouse takes as they are.
+    return setting != nullptr ? Domain{setting->low, setting->high} : Domain{0, 255};
 }
 
 constexpr Domain kAnyInt{std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};

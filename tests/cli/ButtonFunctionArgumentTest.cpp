@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "cli/ButtonFunctionArgument.h"
+#include "cli/EnglishTexts.h"
 #include "input/FunctionCatalogue.h"
 
 namespace quillon::cli {
@@ -86,6 +92,28 @@ TEST(ButtonFunctionArgument, WordsThatNameNoFunctionAreRefusedWithAReason) {
         EXPECT_FALSE(ParseButtonFunction(c.text, LanguageContext{}, function, error)) << c.text;
         EXPECT_NE(error.find(c.reason), std::string::npos) << c.text << ": " << error;
     }
+}
+
+// The list `button functions` prints is what `button set` takes: every concrete word parses,
+// each to a function of its own, and each has a meaning.
+TEST(ButtonFunctionArgument, EveryListedWordIsTakenWithAMeaningOfItsOwn) {
+    const std::vector<ButtonFunctionWord> words = ButtonFunctionWords(EnglishLanguage());
+    std::set<std::tuple<int, int, bool>> functions;
+    int concrete = 0;
+    for (const ButtonFunctionWord& word : words) {
+        EXPECT_FALSE(word.meaning.empty()) << word.word;
+        if (word.word.find_first_of("[I") != std::string::npos) {
+            continue;  // the forms key:…NAME and macro:ID
+        }
+        ButtonFunctionArgument function;
+        std::string error;
+        ASSERT_TRUE(ParseButtonFunction(word.word, EnglishLanguage(), function, error))
+            << word.word << ": " << error;
+        functions.insert({function.type, function.value, function.restoreDefault});
+        ++concrete;
+    }
+    EXPECT_EQ(static_cast<int>(functions.size()), concrete) << "no two words mean the same";
+    EXPECT_EQ(concrete, 11 + 7 + kSystemCommandCount + 109 + 1);
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ TEST_F(ButtonMacroCommandsTest, MacroCommandsCreateCopyRenameAndDelete) {
     EXPECT_EQ(Ok({"--json", "macro", "show", "2"}),
               "{\"id\":2,\"name\":\"Jump & run\",\"play_type\":0,\"play_times\":1,"
               "\"delay_type\":1,\"delay_time\":0,\"items\":[]}\n");
-    EXPECT_EQ(Ok({"macro", "delete", "1"}), "deleted macro 1 \"Custom 1\"\n");
+    EXPECT_EQ(Ok({"macro", "delete", "1"}), "deleted macro 1 \"Custom 1\"\n") << "no button ran it";
     EXPECT_EQ(Run({"macro", "show", "1"}).status, 1);
     EXPECT_EQ(Run({"macro", "delete", "0"}).status, 64);
     EXPECT_EQ(Run({"macro", "rename", "2", ""}).status, 64);
@@ -119,6 +119,24 @@ TEST_F(ButtonMacroCommandsTest, MacroCommandsCreateCopyRenameAndDelete) {
         EXPECT_EQ(full.status, 1) << verb;
         EXPECT_NE(full.err.find("at most 32 macros"), std::string::npos) << full.err;
     }
+}
+
+// A deleted macro's buttons keep their assignment, as in the window; the command names them,
+// and the buttons list shows them as deleted instead of by the old name.
+TEST_F(ButtonMacroCommandsTest, DeletingAMacroNamesTheButtonsThatStillRunIt) {
+    Ok({"macro", "new"});
+    Ok({"macro", "new"});
+    Ok({"button", "set", "4", "macro:1"});
+    Ok({"--profile", "3", "button", "set", "5", "macro:1"});
+    Ok({"button", "set", "7", "macro:2"});
+    EXPECT_EQ(Ok({"macro", "delete", "1"}),
+              "deleted macro 1 \"Custom 1\"\nstill assigned to it, playing nothing until given "
+              "another function: profile 1 button 4, profile 3 button 5\n");
+    EXPECT_NE(Ok({"buttons"}).find("4   23   1      0      macro (deleted)\n"), std::string::npos);
+    EXPECT_NE(Ok({"buttons"}).find("7   23   2      0      Custom 2\n"), std::string::npos);
+    EXPECT_EQ(Ok({"--json", "macro", "delete", "2"}),
+              R"({"id":2,"name":"Custom 2","buttons":[{"profile":1,"key_code":7}]})"
+              "\n");
 }
 
 TEST_F(ButtonMacroCommandsTest, ExchangeFilesRoundTripThroughTheCommandLine) {

@@ -59,7 +59,9 @@ TEST_F(StoreCommandsTest, ProfileUseMarksTheProfileThatLaterCommandsAddress) {
     EXPECT_EQ(use.out, "{\"active\":3}\n");
     EXPECT_NE(Run({"profile", "list"}).out.find("3   811         active"), std::string::npos);
 
-    EXPECT_EQ(Run({"set", "dpi_index", "4"}).out, "profile 3: dpi_index = 4\n");
+    EXPECT_EQ(Run({"set", "dpi_index", "4"}).out,
+              "profile 3: dpi_index = 4, stored; no mouse connected — `quillonctl apply` sends it "
+              "later.\n");
     EXPECT_EQ(Run({"--profile", "3", "get", "dpi_index"}).out, "4\n");
     EXPECT_EQ(Run({"--profile", "1", "get", "dpi_index"}).out, "2\n");
     ASSERT_EQ(Run({"--profile", "5", "set", "dpi_index", "0"}).status, 0);

@@ -5,36 +5,24 @@
 
 #include "cli/DeviceSession.h"
 #include "cli/WatchHook.h"
+#include "store/SettingsStore.h"
 #include "support/CliRun.h"
+#include "support/EmulatedCli.h"
+#include "support/StoredMacro.h"
 #include "support/TempDir.h"
+#include "support/VirtualMouseRig.h"
 
 namespace quillon {
 namespace {
 
-// quillonctl against the shipped catalogue, a database folder of its own and a virtual mouse
-// whose flash memory lives in a state file, so that several runs talk to the same mouse.
-class WorkerCommandsTest : public ::testing::Test {
-  protected:
-    test::CliResult Run(std::vector<std::string> words, const std::string& data = "data",
-                        const std::string& links = "wired") {
-        std::vector<std::string> args = {
-            "--config", std::string(QUILLON_SOURCE_DIR) + "/data/config.xml", "--data-dir",
-            dir.file(data), "--emulate=" + links + ",state=" + dir.file("mouse.state")};
-        args.insert(args.end(), words.begin(), words.end());
-        return test::RunCli(args);
-    }
+class WorkerCommandsTest : public test::EmulatedCli {};
 
-    test::IsolatedHome home;
-    test::TempDir dir;
-};
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::Has;
 
 TEST_F(WorkerCommandsTest, ValuesAppliedToTheMouseReadBackIntoAFreshDatabase) {
-    ASSERT_EQ(Run({"dpi", "set", "2", "1750"}).status, 0);
-    ASSERT_EQ(Run({"dpi", "set", "6", "30000"}).status, 0);
+    EXPECT_TRUE(Has(Run({"dpi", "set", "2", "1750"}).out, "(1750 rounded to the nearest 100)"));
+    EXPECT_TRUE(Has(Run({"dpi", "set", "6", "30000"}).out,
+                    "(30000 is outside 200-24000, so it was clamped)"));
     ASSERT_EQ(Run({"dpi", "select", "4"}).status, 0);
     ASSERT_EQ(Run({"rate", "500"}).status, 0);
     ASSERT_EQ(Run({"set", "sleep_light", "30"}).status, 0);
@@ -68,10 +56,15 @@ TEST_F(WorkerCommandsTest, ChangesWithoutAConfigurableMouseAreStoredButNotSent) 
     for (const std::string links : {"bluetooth", "receiver-asleep"}) {
         test::CliResult r = Run({"dpi", "set", "1", "1249"}, "data", links);
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_TRUE(Has(r.out, "1200 DPI, stored; no configurable mouse")) << r.out;
+        EXPECT_TRUE(Has(r.out,
+                        "1200 DPI (1249 rounded to the nearest 100), stored; no mouse connected — "
+                        "`quillonctl apply` sends it later.\n"))
+            << r.out;
         EXPECT_EQ(Run({"rate", "125"}, "data", links).status, 0);
         for (const std::string command : {"read", "apply", "info", "watch"}) {
-            test::CliResult refused = Run({command}, "data", links);
+            // watch waits for a mouse; --once tells the state now.
+            test::CliResult refused = command == "watch" ? Run({"--once", command}, "data", links)
+                                                         : Run({command}, "data", links);
             EXPECT_EQ(refused.status, 2) << links << " " << command;
             EXPECT_TRUE(Has(refused.err, links == "bluetooth" ? "Bluetooth" : "does not answer"))
                 << refused.err;
@@ -115,20 +108,30 @@ TEST_F(WorkerCommandsTest, RestoreDefaultsOverTheReceiverStoresTheReceiversRepor
     EXPECT_EQ(Run({"get", "report_rate"}).out, "2\n") << "250 Hz over the receiver, not 1000";
 }
 
-TEST_F(WorkerCommandsTest, MacrosThatDoNotFitTheMouseAreNamedInAWholeSentence) {
-    std::string file = "<macro><macroinfo macro_name=\"long\" play_times=\"1\"/><macroitems>";
-    for (int i = 0; i < 200; ++i) {
-        file += "<item index=\"" + std::to_string(i) + "\" type=\"" + std::to_string(2 + i % 2) +
-                "\" value=\"65\"/>";
+// Six macros of 200 key events need 640 bytes more than the mouse's 4224. Such a table
+// arrives from elsewhere (an older version, an edited file); it is written here directly.
+TEST_F(WorkerCommandsTest, AnApplyWhoseMacrosDoNotFitSendsNothingAndNamesTheMacro) {
+    ASSERT_EQ(Run({"rate", "125"}).status, 0);
+    ASSERT_EQ(Run({"rate", "250"}, "data", "bluetooth").status, 0);  // stored, not sent
+    {
+        SettingsStore store;
+        ASSERT_TRUE(store.OpenForDevice(dir.file("data"), "Q1"));
+        for (int m = 1; m <= 6; ++m) {
+            test::AddKeyMacro(store, "long " + std::to_string(m), 200);
+        }
     }
-    dir.write("long.xml", file + "</macroitems></macro>");
-    for (int i = 0; i < 8; ++i) {
-        ASSERT_EQ(Run({"macro", "import", dir.file("long.xml")}).status, 0);
-    }
-    test::CliResult applied = Run({"apply"});
-    EXPECT_EQ(applied.status, 1);
-    EXPECT_TRUE(Has(applied.err, "the macros were not sent: ")) << applied.err;
-    EXPECT_TRUE(applied.err.ends_with("; the buttons and settings were sent\n")) << applied.err;
+    test::CliResult refused = Run({"apply"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(Has(refused.err,
+                    "nothing was sent to the mouse: the macros need 4864 bytes, 640 "
+                    "more than the mouse's 4224; macro \"long 6\" (id 6) is the "
+                    "first that does not fit"))
+        << refused.err;
+    EXPECT_TRUE(Has(Run({"--json", "read"}, "fresh").out, R"("report_rate":125)"));
+    EXPECT_EQ(Run({"--json", "get", "report_rate"}).out,
+              R"({"profile":1,"key":"report_rate","value":"2"})"
+              "\n")
+        << "the database is unchanged";
 }
 
 TEST_F(WorkerCommandsTest, UsageErrors) {
@@ -139,7 +142,7 @@ TEST_F(WorkerCommandsTest, UsageErrors) {
                                                {"dpi", "select", "0"},
                                                {"dpi", "frob"},
                                                {"rate", "300"},
-                                               {"rate"},
+                                               {"rate", "500", "1000"},
                                                {"read", "now"}}) {
         EXPECT_EQ(Run(words).status, 64) << words[0] << " " << words[1 % words.size()];
     }
@@ -164,6 +167,73 @@ TEST_F(WorkerCommandsTest, WatchPrintsALineWhenTheMousesDpiButtonIsPressed) {
     EXPECT_TRUE(Has(r.out, R"({"event":"stage","stage":2,"dpi":800})"
                            "\n"))
         << r.out;
+}
+
+// A status bar's view: the watch goes on across unplug and re-plug, with a line for each, and
+// the values again once the mouse is back.
+TEST_F(WorkerCommandsTest, WatchKeepsGoingAcrossUnplugAndReplug) {
+    int phase = 0;
+    int mark = 0;
+    int calls = 0;
+    cli::SetWatchHook([&](cli::DeviceSession& devices, int lines) {
+        if (phase == 0) {
+            mark = lines;
+            devices.Emulator()->UnplugAll();
+            phase = 1;
+        } else if (phase == 1 && lines > mark) {
+            mark = lines;
+            devices.Emulator()->Plug(0);
+            phase = 2;
+        } else if (phase == 2 && lines > mark + 3) {
+            return false;  // connected, stage, rate, light mode
+        }
+        return ++calls < 1000;
+    });
+    test::CliResult r = Run({"--json", "watch"});
+    cli::SetWatchHook(nullptr);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string connected = R"({"event":"connected","connection":"wired"})"
+                                  "\n";
+    const std::string stage = R"({"event":"stage","stage":1,"dpi":400})"
+                              "\n";
+    const size_t first = r.out.find(connected);
+    const size_t gone = r.out.find(R"({"event":"disconnected"})"
+                                   "\n");
+    const size_t back = r.out.find(connected, gone);
+    ASSERT_EQ(first, 0u) << r.out;
+    ASSERT_NE(gone, std::string::npos) << r.out;
+    ASSERT_NE(back, std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(stage, back), std::string::npos) << r.out;
+}
+
+// Started with no mouse, the watch says so and waits; --once only says so.
+TEST_F(WorkerCommandsTest, WatchWaitsForAMouseAndOnceTellsTheStateNow) {
+    test::CliResult none = Run({"--json", "--once", "watch"}, "data", "bluetooth");
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.out, R"({"event":"disconnected"})"
+                        "\n");
+    test::CliResult now = Run({"--once", "watch"});
+    EXPECT_EQ(now.status, 0) << now.err;
+    EXPECT_EQ(now.out.rfind("connected (wired)\n", 0), 0u) << now.out;
+    EXPECT_TRUE(Has(now.out, "stage 1: 400 DPI\n")) << now.out;
+
+    int calls = 0;
+    bool plugged = false;
+    cli::SetWatchHook([&](cli::DeviceSession& devices, int lines) {
+        if (!plugged) {
+            devices.Emulator()->Connect(test::Wired());
+            plugged = true;
+        }
+        return lines < 3 && ++calls < 1000;
+    });
+    test::CliResult waited = Run({"--json", "watch"}, "data", "bluetooth");
+    cli::SetWatchHook(nullptr);
+    ASSERT_EQ(waited.status, 0) << waited.err;
+    EXPECT_TRUE(Has(waited.out, R"({"event":"disconnected"})"
+                                "\n"
+                                R"({"event":"connected","connection":"wired"})"
+                                "\n"))
+        << waited.out;
 }
 
 }  // namespace

@@ -60,6 +60,8 @@ class LoggingOperations : public DeviceOperations {
   public:
     explicit LoggingOperations(Events& log) : log_(log) {}
 
+    bool macrosFit = true;
+
     bool ReadDeviceSettings() override {
         log_.push_back("ReadDeviceSettings");
         return true;
@@ -71,11 +73,16 @@ class LoggingOperations : public DeviceOperations {
     void WriteLightMode() override { log_.push_back("WriteLightMode"); }
     void ResetLightMode() override { log_.push_back("ResetLightMode"); }
     void WriteButtons() override { log_.push_back("WriteButtons"); }
-    void WriteMacros() override { log_.push_back("WriteMacros"); }
+    bool WriteMacros() override {
+        log_.push_back("WriteMacros");
+        return macrosFit;
+    }
     void ShowFirmwareVersions() override { log_.push_back("ShowFirmwareVersions"); }
     void QueryFirmwareVersion() override { log_.push_back("QueryFirmwareVersion"); }
     void FactoryResetProcedure() override { log_.push_back("FactoryResetProcedure"); }
     void PollNotifications(const GiveWay&) override { log_.push_back("PollNotifications"); }
+    bool LockDevice(int) override { return true; }
+    void UnlockDevice() override {}
 
   private:
     Events& log_;
@@ -158,6 +165,12 @@ TEST_F(DeviceWorkerTest, EachTaskRunsItsProcedureInOrder) {
         EXPECT_EQ(RunOne(static_cast<int>(c.task)), c.expected)
             << "task " << static_cast<int>(c.task);
     }
+}
+
+TEST_F(DeviceWorkerTest, AnApplyWhoseMacrosDoNotFitStopsBeforeTheButtonsAndSaysSo) {
+    operations.macrosFit = false;
+    EXPECT_EQ(RunOne(static_cast<int>(DeviceTask::ApplyToDevice)),
+              (Events{"WriteMacros", "CloseWaitDialog", "Pause 100", "Post 1714 0 3"}));
 }
 
 TEST_F(DeviceWorkerTest, ArrivalWaitsRefreshesAndReadsThenLoadsOnce) {

@@ -22,6 +22,7 @@ class ChildProcess {
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool started() const { return pid_ > 0; }
+    pid_t Pid() const { return pid_; }
 
     // The next line the program printed (without its line break); nullopt at the end of its
     // output or when none came within the time.

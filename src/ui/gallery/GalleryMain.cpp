@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -245,8 +246,45 @@ bool Save(QWidget* view, const std::string& path) {
 }  // namespace
 }  // namespace quillon
 
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: quillon-gallery [--lang 1033|2052] [--screenshot DIR]\n"
+    "Shows every control of the toolkit in one window, in the chosen language.\n"
+    "  --lang ID          language of the texts (1033 English, 2052 Chinese; default 1033)\n"
+    "  --screenshot DIR   write gallery.png, messagebox.png and waitdlg.png into DIR and exit\n"
+    "                     (works without a display with QT_QPA_PLATFORM=offscreen)\n";
+
+// Qt aborts the process when it finds no display; say so in one line instead.
+bool HasDisplay() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && *platform != '\0') {
+        return true;  // the platform chosen knows what it needs
+    }
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace quillon;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::cout << kUsage;
+            return 0;
+        }
+    }
+    if (!HasDisplay()) {
+        std::cerr << "quillon-gallery: no display (DISPLAY and WAYLAND_DISPLAY are unset); "
+                     "use QT_QPA_PLATFORM=offscreen with --screenshot DIR\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     std::string folder;
     int language = 1033;

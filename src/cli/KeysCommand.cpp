@@ -1,0 +1,27 @@
+#include "cli/Commands.h"
+#include "cli/Json.h"
+#include "input/NamedKeys.h"
+
+namespace quillon::cli {
+
+int RunKeys(CliContext& context, const CommandArgs& args) {
+    if (!args.empty()) {
+        return context.Fail(kExitUsage, "keys takes no arguments");
+    }
+    if (context.options.json) {
+        Json keys = Json::MakeArray();
+        for (const CapturedKey& key : NamedKeys()) {
+            keys.Push(Json::MakeObject().Set("name", key.name).Set("virtual_key", key.code));
+        }
+        context.out << Json::MakeObject().Set("keys", std::move(keys)).Dump() << "\n";
+        return kExitOk;
+    }
+    context.out << "Key names for macro steps (+NAME press, -NAME release; case does not "
+                   "matter), and mouse buttons LB, RB, MB, Backward, Forward:\n";
+    for (const CapturedKey& key : NamedKeys()) {
+        context.out << "  " << key.name << "\n";
+    }
+    return kExitOk;
+}
+
+}  // namespace quillon::cli
