@@ -21,15 +21,17 @@ void DeviceMainDlg::RefreshDevices() {
 
 void DeviceMainDlg::LoadProfileState() {
     activeProfile_ = store_.EnsureDefaultProfiles();
-    if (auto* page = static_cast<ButtonPage*>(FindPage(PageKind::Buttons))) {
+    if (auto* page = dynamic_cast<ButtonPage*>(FindPage(PageKind::Buttons))) {
         page->FillProfileSelector();
     }
 }
 
 void DeviceMainDlg::RefreshButtonPage() {
     selectedButton_ = 0;
-    if (auto* page = static_cast<ButtonPage*>(FindPage(PageKind::Buttons))) {
-        page->FillFunctionLists();
+    if (Page* page = FindPage(PageKind::Buttons)) {
+        if (auto* buttons = dynamic_cast<ButtonPage*>(page)) {
+            buttons->FillFunctionLists();
+        }
         page->Refresh();
     }
 }

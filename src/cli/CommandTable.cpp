@@ -61,7 +61,7 @@ const std::vector<Command>& AllCommands() {
          "  dpi set STAGE VALUE    give stage 1-6 a DPI (200-24000, nearest 100)\n"
          "  dpi select STAGE       make stage 1-6 the current one",
          RunDpi},
-        {"rate", "rate [125|250|500|1000] the report rate in Hz; without a value, the stored one",
+        {"rate", "rate [125|250|500|1000]  the report rate in Hz; without a value, the stored one",
          RunRate},
         {"reset", "reset                  factory reset of the mouse and of the settings database",
          RunReset},

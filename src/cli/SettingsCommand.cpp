@@ -66,8 +66,10 @@ int SetSetting(CliContext& context, const SettingEntry& setting, const std::stri
     if (int status = session.Open(); status != kExitOk) {
         return status;
     }
-    if (!session.Store().SetValue(session.Profile(), setting.key, std::to_string(stored))) {
-        return context.Fail(kExitFailure, "could not store " + setting.name);
+    if (int status = StoreValue(context, session.Store(), session.Profile(), setting.key,
+                                std::to_string(stored));
+        status != kExitOk) {
+        return status;
     }
     return StoredThenSent(context, session,
                           setting.name + " of profile " + std::to_string(session.Profile()) +

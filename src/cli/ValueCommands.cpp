@@ -30,13 +30,8 @@ int SetSettingKey(CliContext& context, const std::string& key, const std::string
         return status;
     }
     const int profile = session.Profile();
-    std::string old;
-    if (profile <= 0 || !session.Store().GetValue(profile, key, old)) {
-        return context.Fail(kExitFailure, "profile " + std::to_string(profile) + " has no value '" +
-                                              key + "' (see 'values')");
-    }
-    if (!session.Store().SetValue(profile, key, value)) {
-        return context.Fail(kExitFailure, "could not store '" + key + "'");
+    if (int status = StoreValue(context, session.Store(), profile, key, value); status != kExitOk) {
+        return status;
     }
     return StoredThenSent(
         context, session, "profile " + std::to_string(profile) + ": " + key + " = " + value,
