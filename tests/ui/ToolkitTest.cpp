@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QWidget>
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>
@@ -106,6 +108,7 @@ TEST(Toolkit, ValuesSetOnAWorkerThreadReachTheViewOnTheGuiThread) {
 }
 
 TEST(Toolkit, UpdatesQueuedByAWorkerAreDroppedWhenTheWindowGoesFirst) {
+    const auto windowsBefore = QApplication::topLevelWidgets().size();
     auto dialog = std::make_unique<RecordingDialog>();
     MText* text = nullptr;
     dialog->build = [&](RecordingDialog& d) { text = d.CreateControl<MText>(1, {0, 0, 50, 20}); };
@@ -118,10 +121,31 @@ TEST(Toolkit, UpdatesQueuedByAWorkerAreDroppedWhenTheWindowGoesFirst) {
     worker.join();
     dialog.reset();
     test::ProcessEvents();  // must not touch the destroyed controls
-    SUCCEED();
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windowsBefore) << "its views went with it";
+
+    // The queue still serves the windows that live: a later worker's last title is shown.
+    RecordingDialog next;
+    MText* shown = nullptr;
+    next.build = [&](RecordingDialog& d) { shown = d.CreateControl<MText>(1, {0, 0, 50, 20}); };
+    next.Open();
+    std::thread([&] {
+        for (int i = 0; i < 100; ++i) {
+            shown->SetTitle(std::to_string(i));
+        }
+    }).join();
+    test::ProcessEvents();
+    EXPECT_EQ(shown->GetTitle(), "99");
+}
+
+// Text fields alive in the program.
+long Fields() {
+    const QWidgetList all = QApplication::allWidgets();
+    return std::count_if(all.begin(), all.end(),
+                         [](QWidget* w) { return qobject_cast<QLineEdit*>(w) != nullptr; });
 }
 
 TEST(Toolkit, DestroyingAWindowWithAFocusedFieldInsideAPageIsSafe) {
+    const long fieldsBefore = Fields();
     auto dialog = std::make_unique<RecordingDialog>();
     MEdit* edit = nullptr;
     dialog->build = [&](RecordingDialog& d) {
@@ -135,7 +159,8 @@ TEST(Toolkit, DestroyingAWindowWithAFocusedFieldInsideAPageIsSafe) {
     ASSERT_TRUE(edit->View()->findChild<QLineEdit*>()->hasFocus());
     dialog.reset();  // no field may take the focus from a control already gone
     test::ProcessEvents();
-    SUCCEED();
+    EXPECT_EQ(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(Fields(), fieldsBefore) << "a field outlived its window";
 }
 
 TEST(Toolkit, PostedMessagesArriveInOrderOnTheGuiThread) {
