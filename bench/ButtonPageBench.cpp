@@ -4,12 +4,12 @@
 
 #include <QApplication>
 #include <QWidget>
-#include <cstdlib>
 #include <memory>
 
 #include "input/FunctionCatalogue.h"
 #include "platform/LanguageChoice.h"
 #include "platform/Paths.h"
+#include "QtBenchApp.h"
 #include "support/PageTestHost.h"
 #include "ui/MouseKeyConfigDlg.h"
 #include "ui/pages/ButtonPage.h"
@@ -66,11 +66,7 @@ BENCHMARK(BM_OpenEmojiDialog)->Unit(benchmark::kMillisecond);
 }  // namespace quillon
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    setenv("QUILLON_RESOURCE_DIR", QUILLON_BIN_DIR, 0);
-    QApplication app(argc, argv);
+    quillon::QtBenchApp();
     quillon::SetCurrentLanguageId(quillon::kLanguageEnglishUs);
     quillon::Manager::SetInstance(quillon::ResourceFolder());
     benchmark::Initialize(&argc, argv);

@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <cstdlib>
 
+#include "QtBenchApp.h"
 #include "support/PageTestHost.h"
 #include "ui/pages/PerformancePage.h"
 #include "ui/pages/PerformancePageIds.h"
@@ -64,11 +64,7 @@ BENCHMARK(BM_TypedStageValueUntilStored)->Unit(benchmark::kMicrosecond);
 
 // The page needs a QApplication, which Google Benchmark's own main does not make.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    setenv("QUILLON_RESOURCE_DIR", QUILLON_BIN_DIR, 0);
-    QApplication app(argc, argv);
+    quillon::QtBenchApp();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
