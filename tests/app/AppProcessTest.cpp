@@ -1,8 +1,13 @@
 // quillon-mouse as a program: its command line and the single instance, with real processes.
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdlib>
+#include <string>
 
 #include "platform/SingleInstance.h"
 #include "support/ChildProcess.h"
@@ -49,12 +54,30 @@ TEST(AppProgram, ASecondStartShowsTheHiddenFirstAndEndsWithZero) {
     EXPECT_EQ(second.Wait(10s), 0);
     EXPECT_TRUE(SaysLine(first, "quillon-mouse: window shown"));
 
-    // The quit request ends the first the normal way, also with 0.
-    InstanceMessage quit;
-    quit.message = MSG_QUIT_REQUEST;
-    quit.lParam = kQuitRequestCode;
-    ASSERT_TRUE(SingleInstance().SendToFirst(quit));
+    // Garbage on the socket is ignored: the window still answers show.
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string path = SingleInstance().socketPath();
+        ASSERT_LT(path.size(), sizeof(address.sun_path));
+        path.copy(address.sun_path, path.size());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        const std::string garbage = "1691 0 0610\n\xff\xfe\x00 1705 x\nshow me\n";
+        EXPECT_EQ(::write(fd, garbage.data(), garbage.size()),
+                  static_cast<ssize_t>(garbage.size()));
+        ::close(fd);
+    }
+    ChildProcess show({QUILLONCTL, "show"});
+    EXPECT_EQ(show.Wait(10s), 0);
+    EXPECT_FALSE(first.Wait(500ms)) << "still running";
+
+    // quillonctl quit ends the first the normal way, also with 0; then nothing runs.
+    ChildProcess quit({QUILLONCTL, "quit"});
+    EXPECT_EQ(quit.Wait(10s), 0);
     EXPECT_EQ(first.Wait(10s), 0);
+    ChildProcess again({QUILLONCTL, "quit"});
+    EXPECT_EQ(again.Wait(10s), 2) << "not running";
     unsetenv("QUILLON_TRACE");
 }
 
