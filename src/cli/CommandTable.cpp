@@ -46,7 +46,7 @@ const std::vector<Command>& AllCommands() {
          RunMacro},
         {"keys", "keys                   the key names macro steps take", RunKeys},
         {"settings",
-         "settings [NAME [VALUE]] the profile's settings by name, in user units, with their\n"
+         "settings [NAME [VALUE]]  the profile's settings by name, in user units, with their\n"
          "                         allowed values; with VALUE sets one (report-rate 500,\n"
          "                         lift-off 2mm, sleep 10, e-sports on, stage-colour-2 #00ff00)",
          RunSettings},
