@@ -1,7 +1,6 @@
 #include "app/DeviceMainDlg.h"
 
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QTimer>
 #include <QUrl>
@@ -72,15 +71,10 @@ DeviceMainDlg::~DeviceMainDlg() {
 }
 
 int DeviceMainDlg::Run(bool shown) {
-    // Created hidden and centred, then shown: one map, at its place. The window system gets the
-    // map before the initialisation's device half runs at the loop's first turn.
+    // Created hidden and centred, then shown: one map, at its place.
     Create(nullptr, kProductName, kWsPopup | kWsClipSiblings | kWsClipChildren, 0,
            {0, 0, kWidth, kHeight});
     CenterWindow(nullptr);
-    if (shown) {
-        ShowWindow(kSwShowNormal);
-        QGuiApplication::sync();
-    }
     return ShowModal(shown ? kSwShowNormal : kSwHide);
 }
 
@@ -167,18 +161,19 @@ int DeviceMainDlg::OnInitDialog() {
     if (tray_) {
         tray_->Add(kProductName);
     }
-    // 4: the window icon.
-    if (View() != nullptr) {
-        View()->setWindowIcon(ProgramIcon());
-    }
-    // 5 to 8 as soon as the window's loop runs: the window is on the screen first instead of
-    // after the catalogue, the database and the device list (a start a third quicker). Queued
-    // before anything else can be, so nothing reaches the window before them.
-    PostToGui([this] { FinishInitialisation(); });
+    // 4 to 8 once the window's loop runs, so the window is on the screen first instead of after
+    // its icon, the catalogue, the database and the device list (a start a third quicker). A
+    // timer, not a posted call: the loop hands its requests (the map) to the display server only
+    // when it waits, and the timer makes it wait once before these steps.
+    QTimer::singleShot(1, View(), [this] { FinishInitialisation(); });
     return 1;
 }
 
 void DeviceMainDlg::FinishInitialisation() {
+    // 4: the window icon.
+    if (View() != nullptr) {
+        View()->setWindowIcon(ProgramIcon());
+    }
     // 5: catalogue, database, device watcher, first refresh.
     LoadCatalogue();
     // 6 and 7.
