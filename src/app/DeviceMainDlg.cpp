@@ -1,7 +1,6 @@
 #include "app/DeviceMainDlg.h"
 
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QTimer>
 #include <QUrl>
@@ -30,7 +29,8 @@ class SilentTyper : public TextTyper {
 
 }  // namespace
 
-DeviceMainDlg::DeviceMainDlg(DeviceMainOptions options) : options_(std::move(options)) {
+DeviceMainDlg::DeviceMainDlg(DeviceMainOptions options)
+    : options_(std::move(options)), timers_(std::make_unique<QObject>()) {
     dataFolder_ =
         options_.dataFolder.empty() ? DataFolder() : WithTrailingSlash(options_.dataFolder);
     if (!options_.endProcess) {
@@ -63,6 +63,7 @@ DeviceMainDlg::DeviceMainDlg(DeviceMainOptions options) : options_(std::move(opt
 }
 
 DeviceMainDlg::~DeviceMainDlg() {
+    timers_.reset();  // a timer of ours never fires on a window being destroyed
     StopWorker();
     if (tray_) {
         tray_->Remove();
@@ -72,15 +73,10 @@ DeviceMainDlg::~DeviceMainDlg() {
 }
 
 int DeviceMainDlg::Run(bool shown) {
-    // Created hidden and centred, then shown: one map, at its place. The window system gets the
-    // map before the initialisation's device half runs at the loop's first turn.
+    // Created hidden and centred, then shown: one map, at its place.
     Create(nullptr, kProductName, kWsPopup | kWsClipSiblings | kWsClipChildren, 0,
            {0, 0, kWidth, kHeight});
     CenterWindow(nullptr);
-    if (shown) {
-        ShowWindow(kSwShowNormal);
-        QGuiApplication::sync();
-    }
     return ShowModal(shown ? kSwShowNormal : kSwHide);
 }
 
@@ -123,15 +119,33 @@ void DeviceMainDlg::InitUI(int left, int top, int right, int bottom) {
     frame_ = std::make_unique<HomeFrame>(*this);
     frame_->BuildFrame();
     frame_->Build(*frame_->Area(PageKind::Home));
+    frame_->BuildWindowButtons();
+    RouteOwnRows();
+    UISize(left, top, right, bottom);
+    // The other pages follow once the window is on the screen (BuildPages): they sit in hidden
+    // areas until a mouse is connected, and their hundreds of controls would keep it off the
+    // screen meanwhile.
+}
+
+void DeviceMainDlg::BuildPages() {
     pages_ = options_.createPages(*this);
     for (const auto& page : pages_) {
         if (MTabLayout* area = frame_->Area(page->Kind())) {
             page->Build(*area);
         }
     }
-    frame_->BuildWindowButtons();
-    SetUpRoutes();
-    UISize(left, top, right, bottom);
+    RoutePages();
+    // The link and the window buttons come last in the keyboard order, after the pages.
+    for (int id : {home_ids::kWebLink, home_ids::kMinimize, home_ids::kClose}) {
+        QWidget* last = View() != nullptr ? View()->previousInFocusChain() : nullptr;
+        MControl* control = GetControl(id);
+        if (last != nullptr && control != nullptr && control->View() != nullptr &&
+            last != control->View()) {
+            QWidget::setTabOrder(last, control->View());
+        }
+    }
+    const MRect client = GetClientRect();
+    UISize(0, 0, client.right, client.bottom);
 }
 
 void DeviceMainDlg::UISize(int left, int top, int right, int bottom) {
@@ -172,18 +186,20 @@ int DeviceMainDlg::OnInitDialog() {
     if (tray_) {
         tray_->Add(kProductName);
     }
-    // 4: the window icon.
-    if (View() != nullptr) {
-        View()->setWindowIcon(ProgramIcon());
-    }
-    // 5 to 8 as soon as the window's loop runs: the window is on the screen first instead of
-    // after the catalogue, the database and the device list (a start a third quicker). Queued
-    // before anything else can be, so nothing reaches the window before them.
-    PostToGui([this] { FinishInitialisation(); });
+    // The pages and 4 to 8 once the window's loop runs, so the window is on the screen first
+    // instead of after them, its icon, the catalogue, the database and the device list. A
+    // timer, not a posted call: the loop hands its requests (the map) to the display server only
+    // when it waits, and the timer makes it wait once before these steps.
+    QTimer::singleShot(1, timers_.get(), [this] { FinishInitialisation(); });
     return 1;
 }
 
 void DeviceMainDlg::FinishInitialisation() {
+    BuildPages();
+    // 4: the window icon.
+    if (View() != nullptr) {
+        View()->setWindowIcon(ProgramIcon());
+    }
     // 5: catalogue, database, device watcher, first refresh.
     LoadCatalogue();
     // 6 and 7.
@@ -243,7 +259,7 @@ void DeviceMainDlg::ShowStartNotice() {
     const std::string notice = options_.startNotice;
     ShowMessageLine(notice);
     // Once: it goes with the next refresh, or after a while if nothing else took its place.
-    QTimer::singleShot(kStartNoticeMs, View(), [this, notice] {
+    QTimer::singleShot(kStartNoticeMs, timers_.get(), [this, notice] {
         if (GetMessage() == notice) {
             ShowMessageLine({});
         }

@@ -28,6 +28,8 @@
 #include "ui/toolkit/MDialog.h"
 #include "ui/toolkit/MessageRouter.h"
 
+class QObject;
+
 namespace quillon {
 
 // What the start-up code (or a test) gives the main window.
@@ -84,8 +86,8 @@ class DeviceMainDlg : public MDialog,
     void RequestShow();
     // The exit code a quit path asked for (0 for every normal end on Linux).
     int ExitCode() const { return exitCode_; }
-    // The initialisation's device half has run (catalogue, database, first refresh, worker):
-    // the first turn of the window's loop after Create.
+    // The initialisation's second half has run (pages, catalogue, database, first refresh,
+    // worker): the first turn of the window's loop after Create.
     bool Initialised() const { return initialised_; }
 
     // ---- MDialog ----
@@ -162,7 +164,8 @@ class DeviceMainDlg : public MDialog,
 
   private:
     // Routes: the controller's own rows, then each page's ids (DeviceMainMessages.cpp).
-    void SetUpRoutes();
+    void RouteOwnRows();
+    void RoutePages();
     int OnOwnControl(int controlId, int event, std::intptr_t param);
     // Window messages meant for pages: the first page that takes it answers.
     std::intptr_t ToPages(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
@@ -186,6 +189,7 @@ class DeviceMainDlg : public MDialog,
 
     // Start-up (DeviceMainDlg.cpp).
     void FinishInitialisation();
+    void BuildPages();
     void LoadCatalogue();
     void StartWatching();
     void ShowStartNotice();
@@ -201,6 +205,8 @@ class DeviceMainDlg : public MDialog,
     }
 
     DeviceMainOptions options_;
+    // Context of the window's timers: they die with it, never firing on what is left of it.
+    std::unique_ptr<QObject> timers_;
     std::string dataFolder_;
     DeviceCatalogue catalogue_;
     SettingsStore store_;
@@ -213,7 +219,8 @@ class DeviceMainDlg : public MDialog,
     std::unique_ptr<SystemTray> tray_;
     CloseNotice closeNotice_;
 
-    // Pages: created by InitUI, never changed afterwards (the worker reads the list).
+    // Pages: created once the window is shown, before the worker starts, never changed
+    // afterwards (the worker reads the list).
     std::unique_ptr<HomeFrame> frame_;
     std::vector<std::unique_ptr<Page>> pages_;
     MessageRouter router_;

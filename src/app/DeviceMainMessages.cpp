@@ -70,10 +70,13 @@ const char* PageName(PageKind kind) {
 
 }  // namespace
 
-void DeviceMainDlg::SetUpRoutes() {
+void DeviceMainDlg::RouteOwnRows() {
     router_.Route(OwnIds(), "window", [this](int id, int event, std::intptr_t param) {
         return OnOwnControl(id, event, param);
     });
+}
+
+void DeviceMainDlg::RoutePages() {
     for (const auto& page : pages_) {
         Page* target = page.get();
         std::vector<IdRange> ids = Without(target->Ids(), OwnIds());

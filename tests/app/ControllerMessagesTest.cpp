@@ -192,3 +192,24 @@ TEST(Keyboard, ArrowsMoveTheTabsAndTellTheController) {
 
 }  // namespace
 }  // namespace quillon
+
+namespace quillon {
+namespace {
+
+TEST(Lifetime, AWindowDestroyedBeforeItsLoopRanLeavesNothingBehind) {
+    test::WindowRig rig({test::Wired()});
+    for (int i = 0; i < 3; ++i) {
+        DeviceMainOptions options;
+        options.backend = &rig.backend;
+        options.startWorker = false;
+        DeviceMainDlg gone(std::move(options));
+        gone.Create(nullptr, kProductName, kWsPopup, 0, {0, 0, 1121, 780});
+    }
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+    test::WaitUntil([&] { return std::chrono::steady_clock::now() > until; });
+    EXPECT_EQ(rig.TakeQueued(), std::vector<int>{1});
+    EXPECT_EQ(rig->GetControl(home_ids::kStatus)->GetTitle(), GetText(51));
+}
+
+}  // namespace
+}  // namespace quillon
