@@ -6,7 +6,6 @@
 #include "platform/LanguageTable.h"
 #include "ui/pages/HomeFrameIds.h"
 #include "ui/toolkit/BatteryCtrl.h"
-#include "ui/toolkit/MButton.h"
 #include "ui/toolkit/MTabCtrl.h"
 #include "ui/toolkit/MTabLayout.h"
 
@@ -29,14 +28,6 @@ struct Row {
     std::string message;
 };
 
-// The button page builds 88-92; stand-ins in its area show what the state does to them.
-void AddActionButtons(DeviceMainDlg& window) {
-    MTabLayout* area = window.Frame().Area(PageKind::Buttons);
-    for (int id = kActionButtons.first; id <= kActionButtons.last; ++id) {
-        window.CreateControl<MButton>(id, {100 + 10 * id, 650, 150 + 10 * id, 680}, {}, area);
-    }
-}
-
 TEST(ConnectionState, EachRowOfTheTable) {
     const Row rows[] = {
         {"wired", {test::Wired()}, 51, true, 1, false, true, true, true, ""},
@@ -51,7 +42,6 @@ TEST(ConnectionState, EachRowOfTheTable) {
         for (const VirtualInterfaceConfig& link : row.links) {
             rig.mouse.Connect(link);
         }
-        AddActionButtons(*rig);
         rig->RefreshDevices();
         EXPECT_EQ(rig->GetControl(kStatus)->GetTitle(), GetText(row.statusText));
         auto* tabs = rig->GetControl<MTabCtrl>(kTabs);
