@@ -8,6 +8,7 @@
 #include "platform/LanguageTable.h"
 #include "platform/Paths.h"
 #include "ui/toolkit/MWindow.h"
+#include "ui/toolkit/QueuedCall.h"
 
 namespace quillon {
 namespace {
@@ -75,9 +76,7 @@ void QtSystemTray::SetBattery(int level, int state) {
         state_ = state;
         notice = watch_.Report(level, state);
     }
-    QMetaObject::invokeMethod(
-        guiContext_.get(), [this, notice, level] { ShowBattery(notice, level); },
-        Qt::QueuedConnection);
+    PostQueuedCall(guiContext_.get(), [this, notice, level] { ShowBattery(notice, level); });
 }
 
 void QtSystemTray::Activated(QSystemTrayIcon::ActivationReason reason) {

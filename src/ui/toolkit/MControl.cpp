@@ -1,5 +1,7 @@
 #include "ui/toolkit/MControl.h"
 
+#include "ui/toolkit/QueuedCall.h"
+
 #include <QPainter>
 #include <utility>
 
@@ -204,18 +206,15 @@ void MControl::Changed() {
     // Through the view: it outlives the control by a moment (deleted later) and forgets it when
     // the control goes, so a late call finds no control instead of a dead one.
     ControlView* view = view_;
-    QMetaObject::invokeMethod(
-        view,
-        [view] {
-            if (MControl* control = view->Control()) {
-                {
-                    std::lock_guard viewLock(control->viewMutex_);
-                    control->applyQueued_ = false;
-                }
-                control->ApplyToView();
+    PostQueuedCall(view, [view] {
+        if (MControl* control = view->Control()) {
+            {
+                std::lock_guard viewLock(control->viewMutex_);
+                control->applyQueued_ = false;
             }
-        },
-        Qt::QueuedConnection);
+            control->ApplyToView();
+        }
+    });
 }
 
 void MControl::Notify(int event, std::intptr_t param) {
@@ -255,16 +254,17 @@ void MControl::Attach(MDialog* dialog, int id, MControl* parent) {
 void MControl::CreateView(QWidget* window) {
     auto* view = new ControlView(this, window);
     view->setAttribute(Qt::WA_TransparentForMouseEvents, !TakesInput());
+    if (TakesFocus()) {
+        view->setFocusPolicy(Qt::StrongFocus);
+    }
+    BuildView(*view);
+    // Published once it is whole: other threads post to it from here on.
     {
         std::lock_guard lock(viewMutex_);
         view_ = view;
         // A call queued for an earlier view died with it.
         applyQueued_ = false;
     }
-    if (TakesFocus()) {
-        view->setFocusPolicy(Qt::StrongFocus);
-    }
-    BuildView(*view);
     ApplyToView();
 }
 

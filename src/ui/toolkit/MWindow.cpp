@@ -1,10 +1,13 @@
 #include "ui/toolkit/MWindow.h"
 
+#include "ui/toolkit/QueuedCall.h"
+
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 
+#include "ui/toolkit/QueuedCall.h"
 #include "ui/toolkit/SkinPainter.h"
 #include "ui/toolkit/WindowView.h"
 
@@ -171,7 +174,7 @@ void MWindow::PostMessage(std::uint32_t message, std::uintptr_t wParam, std::int
 }
 
 void MWindow::PostToGui(std::function<void()> fn) {
-    QMetaObject::invokeMethod(poster_, std::move(fn), Qt::QueuedConnection);
+    PostQueuedCall(poster_, std::move(fn));
 }
 
 std::intptr_t MWindow::OnWindowMessage(std::uint32_t, std::uintptr_t, std::intptr_t) {
