@@ -1,5 +1,5 @@
-// quillon-mouse: the desktop program. Start-up in its fixed order of steps, with this
-// platform's stand-ins (design.md §3); then the main window's modal run and the shutdown.
+// quillon-mouse: the desktop program. Start-up in its fixed order of steps, on this
+// platform's own services; then the main window's modal run and the shutdown.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
