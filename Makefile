@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 ARGS ?=
-N ?= 5
+N ?= 7
 CTEST_ARGS ?=
 
 .PHONY: deps configure build run test test-asan test-tsan fuzz bench bench-startup screenshot package clean
