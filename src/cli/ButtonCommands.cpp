@@ -7,6 +7,7 @@
 #include "cli/EnglishTexts.h"
 #include "cli/Json.h"
 #include "cli/StoreSession.h"
+#include "cli/StoredThenSent.h"
 #include "cli/TerminalText.h"
 #include "input/FunctionCatalogue.h"
 #include "platform/NumberText.h"
@@ -63,8 +64,11 @@ int SetButton(CliContext& context, const std::string& keyWord, const std::string
     if (!ParseButtonFunction(functionWord, EnglishLanguage(), function, error)) {
         return context.Fail(kExitUsage, error);
     }
-    StoreSession session(context);
-    if (!session.Ok() || !HaveProfile(context, session)) {
+    WorkerSession session(context);
+    if (int status = session.Open(); status != kExitOk) {
+        return status;
+    }
+    if (!HaveProfile(context, session.Database())) {
         return kExitFailure;
     }
     SettingsStore& store = session.Store();
@@ -99,13 +103,11 @@ int SetButton(CliContext& context, const std::string& keyWord, const std::string
         return WriteFailed(context, store);
     }
     const KeyAssignment stored = ButtonOf(store, profile, keyCode);
-    if (context.options.json) {
-        context.out << ButtonJson(store, stored).Dump() << "\n";
-    } else {
-        context.out << "profile " << profile << ", button " << keyCode << ": "
-                    << AssignmentDisplayName(stored, EnglishLanguage()) << "\n";
-    }
-    return kExitOk;
+    return StoredThenSent(context, session,
+                          "profile " + std::to_string(profile) + ", button " +
+                              std::to_string(keyCode) + ": " +
+                              Shown(AssignmentDisplayName(stored, EnglishLanguage())),
+                          kButtonParts, ButtonJson(store, stored));
 }
 
 }  // namespace

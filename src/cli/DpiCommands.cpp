@@ -114,7 +114,7 @@ int SetStageDpi(CliContext& context, const CommandArgs& args) {
                           "Stage " + std::to_string(stage) + " of profile " +
                               std::to_string(session.Profile()) + " is " + std::to_string(dpi) +
                               " DPI" + RoundingNote(entered, dpi),
-                          &CommandSet::WritePerformanceBlock);
+                          MouseParts{.performance = true});
 }
 
 int SelectStage(CliContext& context, const CommandArgs& args) {
@@ -134,7 +134,7 @@ int SelectStage(CliContext& context, const CommandArgs& args) {
     return StoredThenSent(context, session,
                           "Stage " + std::to_string(stage) + " is the current stage of profile " +
                               std::to_string(session.Profile()),
-                          &CommandSet::WriteCurrentDpi);
+                          MouseParts{.currentDpi = true});
 }
 
 }  // namespace
@@ -173,7 +173,7 @@ int RunRate(CliContext& context, const CommandArgs& args) {
     return StoredThenSent(context, session,
                           "The report rate of profile " + std::to_string(session.Profile()) +
                               " is " + std::to_string(hz) + " Hz",
-                          &CommandSet::WriteReportRate);
+                          MouseParts{.reportRate = true});
 }
 
 }  // namespace quillon::cli

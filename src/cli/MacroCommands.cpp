@@ -6,6 +6,7 @@
 #include "cli/Json.h"
 #include "cli/MacroUsers.h"
 #include "cli/StoreSession.h"
+#include "cli/StoredThenSent.h"
 #include "cli/TerminalText.h"
 #include "input/LocalizeName.h"
 #include "input/MacroEditor.h"
@@ -52,6 +53,17 @@ void PrintMacroId(CliContext& context, const char* what, int id, const std::stri
     } else {
         context.out << what << " macro " << id << " \"" << Shown(name) << "\"\n";
     }
+}
+
+// A changed macro that buttons run reaches the mouse with their tables, which index it; one
+// that no button runs changes nothing the mouse plays.
+int MacroChanged(CliContext& context, WorkerSession& session, int id, const std::string& what,
+                 Json json) {
+    if (ButtonsRunningMacro(session.Store(), id).empty()) {
+        context.out << (context.options.json ? json.Dump() : what) << "\n";
+        return kExitOk;
+    }
+    return StoredThenSent(context, session, what, kButtonParts, std::move(json));
 }
 
 int List(CliContext& context, SettingsStore& store) {
@@ -152,7 +164,8 @@ int Rename(CliContext& context, StoreSession& session, int id, const std::string
 }
 
 // Replaces the macro's items by those of the steps; a bad step stores nothing.
-int Steps(CliContext& context, SettingsStore& store, int id, const CommandArgs& args) {
+int Steps(CliContext& context, WorkerSession& session, int id, const CommandArgs& args) {
+    SettingsStore& store = session.Store();
     MacroHeader macro;
     if (!FindMacro(context, store, id, macro)) {
         return kExitFailure;
@@ -168,21 +181,17 @@ int Steps(CliContext& context, SettingsStore& store, int id, const CommandArgs& 
         return context.Fail(kExitFailure,
                             "could not store the steps of macro " + std::to_string(id));
     }
-    if (context.options.json) {
-        context.out << Json::MakeObject()
-                           .Set("id", id)
-                           .Set("name", macro.name)
-                           .Set("items", static_cast<int>(items.size()))
-                           .Dump()
-                    << "\n";
-    } else {
-        context.out << "macro " << id << " \"" << macro.name << "\" has " << items.size()
-                    << " items now\n";
-    }
-    return kExitOk;
+    return MacroChanged(context, session, id,
+                        "macro " + std::to_string(id) + " \"" + Shown(macro.name) + "\" has " +
+                            std::to_string(items.size()) + " items now",
+                        Json::MakeObject()
+                            .Set("id", id)
+                            .Set("name", macro.name)
+                            .Set("items", static_cast<int>(items.size())));
 }
 
-int Delete(CliContext& context, SettingsStore& store, int id) {
+int Delete(CliContext& context, WorkerSession& session, int id) {
+    SettingsStore& store = session.Store();
     MacroHeader macro;
     if (!FindMacro(context, store, id, macro)) {
         return kExitFailure;
@@ -193,26 +202,21 @@ int Delete(CliContext& context, SettingsStore& store, int id) {
     }
     // Their assignments stay, as the window keeps them; the user learns which to change.
     const std::vector<ProfileButton> users = ButtonsRunningMacro(store, id);
-    if (context.options.json) {
-        Json buttons = Json::MakeArray();
-        for (const ProfileButton& button : users) {
-            buttons.Push(
-                Json::MakeObject().Set("profile", button.profile).Set("key_code", button.keyCode));
-        }
-        context.out << Json::MakeObject()
-                           .Set("id", id)
-                           .Set("name", macro.name)
-                           .Set("buttons", std::move(buttons))
-                           .Dump()
-                    << "\n";
-        return kExitOk;
+    Json buttons = Json::MakeArray();
+    for (const ProfileButton& button : users) {
+        buttons.Push(
+            Json::MakeObject().Set("profile", button.profile).Set("key_code", button.keyCode));
     }
-    PrintMacroId(context, "deleted", id, macro.name);
+    std::string what = "deleted macro " + std::to_string(id) + " \"" + Shown(macro.name) + "\"";
     if (!users.empty()) {
-        context.out << "still assigned to it, playing nothing until given another function: "
-                    << ButtonListText(users) << "\n";
+        what += "; still assigned to it, playing nothing until given another function: " +
+                ButtonListText(users);
     }
-    return kExitOk;
+    return MacroChanged(context, session, id, what,
+                        Json::MakeObject()
+                            .Set("id", id)
+                            .Set("name", macro.name)
+                            .Set("buttons", std::move(buttons)));
 }
 
 int Export(CliContext& context, SettingsStore& store, int id, const std::string& folder) {
@@ -282,6 +286,14 @@ int RunMacro(CliContext& context, const CommandArgs& args) {
     if (takesId && !ParseMacroId(context, args[1], id)) {
         return kExitUsage;
     }
+    // These change what buttons play (a name is not sent: the mouse holds none).
+    if (verb == "delete" || verb == "steps") {
+        WorkerSession session(context);
+        if (int status = session.Open(); status != kExitOk) {
+            return status;
+        }
+        return verb == "delete" ? Delete(context, session, id) : Steps(context, session, id, args);
+    }
     StoreSession session(context);
     if (!session.Ok()) {
         return kExitFailure;
@@ -298,12 +310,6 @@ int RunMacro(CliContext& context, const CommandArgs& args) {
     }
     if (verb == "rename") {
         return Rename(context, session, id, args[2]);
-    }
-    if (verb == "delete") {
-        return Delete(context, store, id);
-    }
-    if (verb == "steps") {
-        return Steps(context, store, id, args);
     }
     if (verb == "export") {
         return Export(context, store, id, args[2]);

@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "cli/StoreSession.h"
+#include "cli/StoredThenSent.h"
 #include "cli/TerminalText.h"
 #include "platform/NumberText.h"
 
@@ -37,10 +38,16 @@ int ListProfiles(CliContext& context, StoreSession& session) {
     return kExitOk;
 }
 
-int UseProfile(CliContext& context, StoreSession& session, const std::string& word) {
+// The mouse plays one profile: the new active one's settings are sent as it becomes active.
+int UseProfile(CliContext& context, const std::string& word) {
     int id = ParseLeadingInt(word);
     if (std::to_string(id) != word || id < 1) {
         return context.Fail(kExitUsage, "'profile use' needs a profile number, not '" + word + "'");
+    }
+    context.options.profile = id;
+    WorkerSession session(context);
+    if (int status = session.Open(); status != kExitOk) {
+        return status;
     }
     std::vector<ProfileRecord> profiles;
     session.Store().LoadProfiles(profiles);
@@ -52,12 +59,8 @@ int UseProfile(CliContext& context, StoreSession& session, const std::string& wo
     if (!session.Store().SetActiveProfile(id)) {
         return WriteFailed(context, session.Store());
     }
-    if (context.options.json) {
-        context.out << Json::MakeObject().Set("active", id).Dump() << "\n";
-    } else {
-        context.out << "profile " << id << " is now active\n";
-    }
-    return kExitOk;
+    return StoredThenSent(context, session, "profile " + word + " is now active", kProfileParts,
+                          Json::MakeObject().Set("profile", id).Set("active", true));
 }
 
 }  // namespace
@@ -73,11 +76,14 @@ int RunProfile(CliContext& context, const CommandArgs& args) {
                             "usage: profile list | profile use N | profile export FILE | "
                             "profile import FILE");
     }
+    if (use) {
+        return UseProfile(context, args[1]);
+    }
     StoreSession session(context);
     if (!session.Ok()) {
         return kExitFailure;
     }
-    return list ? ListProfiles(context, session) : UseProfile(context, session, args[1]);
+    return ListProfiles(context, session);
 }
 
 }  // namespace quillon::cli

@@ -2,6 +2,7 @@
 #include "cli/EnglishTexts.h"
 #include "cli/Json.h"
 #include "cli/StoreSession.h"
+#include "cli/StoredThenSent.h"
 #include "platform/NumberText.h"
 #include "store/ProfileExchangeFile.h"
 
@@ -21,47 +22,58 @@ std::string ShownName(SettingsStore& store, int profile) {
     return {};
 }
 
-}  // namespace
-
-int RunProfileFile(CliContext& context, const CommandArgs& args) {
-    const bool exporting = args[0] == "export";
-    const std::string& path = args[1];
+int ExportProfile(CliContext& context, const std::string& path) {
     StoreSession session(context);
     if (!session.Ok() || !HaveProfile(context, session)) {
         return kExitFailure;
     }
     const int profile = session.Profile();
     std::string reason;
-    std::vector<int> withoutMacro;
-    const bool done = exporting
-                          ? ExportProfileFile(session.Store(), profile,
-                                              ShownName(session.Store(), profile), path, reason)
-                          : ImportProfileFile(session.Store(), profile, path, reason, withoutMacro);
-    if (!done) {
+    if (!ExportProfileFile(session.Store(), profile, ShownName(session.Store(), profile), path,
+                           reason)) {
         return context.Fail(kExitFailure, reason);
     }
     if (context.options.json) {
-        Json object = Json::MakeObject().Set("profile", profile).Set("file", path);
-        if (!exporting) {
-            Json buttons = Json::MakeArray();
-            for (int keyCode : withoutMacro) {
-                buttons.Push(keyCode);
-            }
-            object.Set("buttons_without_macro", std::move(buttons));
-        }
-        context.out << object.Dump() << "\n";
-    } else if (exporting) {
-        context.out << "profile " << profile << " written to " << path << "\n";
+        context.out << Json::MakeObject().Set("profile", profile).Set("file", path).Dump() << "\n";
     } else {
-        context.out << "profile " << profile << " loaded from " << path
-                    << " (sent to the mouse with the next apply)\n";
-        for (int keyCode : withoutMacro) {
-            context.out << "button " << keyCode
-                        << " plays a macro this database does not have; import that macro or "
-                           "assign the button anew\n";
-        }
+        context.out << "profile " << profile << " written to " << path << "\n";
     }
     return kExitOk;
+}
+
+int ImportProfile(CliContext& context, const std::string& path) {
+    WorkerSession session(context);
+    if (int status = session.Open(); status != kExitOk) {
+        return status;
+    }
+    if (!HaveProfile(context, session.Database())) {
+        return kExitFailure;
+    }
+    const int profile = session.Profile();
+    std::string reason;
+    std::vector<int> withoutMacro;
+    if (!ImportProfileFile(session.Store(), profile, path, reason, withoutMacro)) {
+        return context.Fail(kExitFailure, reason);
+    }
+    std::string what = "profile " + std::to_string(profile) + " loaded from " + path;
+    Json buttons = Json::MakeArray();
+    for (int keyCode : withoutMacro) {
+        what += "; button " + std::to_string(keyCode) +
+                " plays a macro this database does not have: import that macro or assign the "
+                "button anew";
+        buttons.Push(keyCode);
+    }
+    return StoredThenSent(context, session, what, kWholeProfileParts,
+                          Json::MakeObject()
+                              .Set("profile", profile)
+                              .Set("file", path)
+                              .Set("buttons_without_macro", std::move(buttons)));
+}
+
+}  // namespace
+
+int RunProfileFile(CliContext& context, const CommandArgs& args) {
+    return args[0] == "export" ? ExportProfile(context, args[1]) : ImportProfile(context, args[1]);
 }
 
 }  // namespace quillon::cli

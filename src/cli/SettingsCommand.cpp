@@ -74,7 +74,7 @@ int SetSetting(CliContext& context, const SettingEntry& setting, const std::stri
     return StoredThenSent(context, session,
                           setting.name + " of profile " + std::to_string(session.Profile()) +
                               " is " + SettingText(setting, stored),
-                          SenderOfKey(setting.key));
+                          PartsOfKey(setting.key));
 }
 
 }  // namespace

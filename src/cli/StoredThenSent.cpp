@@ -1,55 +1,119 @@
 #include "cli/StoredThenSent.h"
 
+#include <optional>
+
 #include "cli/Json.h"
 
 namespace quillon::cli {
+namespace {
+
+bool AnyPart(const MouseParts& parts) {
+    return parts.macros || parts.buttons || parts.performance || parts.currentDpi ||
+           parts.reportRate || parts.lightMode;
+}
+
+// Sends the parts in the order the mouse needs them; false when the macro image does not fit,
+// and then nothing was sent: button tables without their image would play the wrong macros.
+bool SendParts(CommandSet& commands, const MouseParts& parts) {
+    if (parts.macros && !commands.WriteMacros()) {
+        return false;
+    }
+    if (parts.buttons) {
+        commands.WriteButtons();
+    }
+    if (parts.performance) {
+        commands.WritePerformanceBlock();
+    }
+    if (parts.currentDpi) {
+        commands.WriteCurrentDpi();
+    }
+    if (parts.reportRate) {
+        commands.WriteReportRate();
+    }
+    if (parts.lightMode) {
+        commands.WriteLightMode();
+    }
+    return true;
+}
+
+}  // namespace
+
+MouseParts PartsOfKey(const std::string& key) {
+    if (key == "report_rate") {
+        return {.reportRate = true};
+    }
+    if (key == "dpi_index") {
+        return {.currentDpi = true};
+    }
+    if (key == "light_mode") {
+        return {.lightMode = true};
+    }
+    return {.performance = true};
+}
 
 std::string WhatHappened(const CliContext& context, bool sent) {
     if (sent) {
         return "stored and sent to the mouse";
     }
-    return std::string(context.options.noSend ? "stored; not sent (--no-send)"
-                                              : "stored; no mouse connected") +
-           " — `quillonctl apply` sends it later";
+    return WhatHappened(context.options.noSend ? NotSent::NoSend : NotSent::NoMouse, 0);
 }
 
-Sender SenderOfKey(const std::string& key) {
-    if (key == "report_rate") {
-        return &CommandSet::WriteReportRate;
+std::string WhatHappened(NotSent reason, int profile) {
+    switch (reason) {
+        case NotSent::NoSend:
+            return "stored; not sent (--no-send) — `quillonctl apply` sends it later";
+        case NotSent::OtherProfile:
+            return "stored; profile " + std::to_string(profile) +
+                   " is not the one the mouse plays — `quillonctl profile use " +
+                   std::to_string(profile) + "` sends it";
+        case NotSent::NoMouse:
+            break;
     }
-    if (key == "dpi_index") {
-        return &CommandSet::WriteCurrentDpi;
-    }
-    if (key == "light_mode") {
-        return &CommandSet::WriteLightMode;
-    }
-    return &CommandSet::WritePerformanceBlock;
+    return "stored; no mouse connected — `quillonctl apply` sends it later";
 }
 
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
-                   void (CommandSet::*send)()) {
-    return StoredThenSent(context, session, what, send,
+                   const MouseParts& parts) {
+    return StoredThenSent(context, session, what, parts,
                           Json::MakeObject().Set("profile", session.Profile()));
 }
 
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
-                   void (CommandSet::*send)(), Json json) {
-    const bool sent = !context.options.noSend && session.HasMouse();
-    if (sent) {
-        if (int status = session.HoldMouse("the value is stored; apply sends it later");
+                   const MouseParts& parts, Json json) {
+    MouseParts sending = parts;
+    const bool otherProfile = session.Profile() != session.Store().ActiveProfile();
+    if (otherProfile) {
+        sending.performance = sending.currentDpi = sending.reportRate = sending.lightMode = false;
+    }
+    std::optional<NotSent> notSent;
+    if (context.options.noSend) {
+        notSent = NotSent::NoSend;
+    } else if (!session.HasMouse()) {
+        notSent = NotSent::NoMouse;
+    } else if (!AnyPart(sending)) {
+        notSent = NotSent::OtherProfile;
+    }
+    if (!notSent) {
+        if (int status = session.HoldMouse("the change is stored; apply sends it later");
             status != kExitOk) {
             return status;
         }
-        (session.Commands().*send)();
-        if (int status = session.CheckAnswered("the value is stored; apply to send it again");
+        if (!SendParts(session.Commands(), sending)) {
+            return context.Fail(kExitFailure, what + ", stored; nothing was sent to the mouse: " +
+                                                  session.Commands().MacroProblem() +
+                                                  "; shorten or delete macros, then apply");
+        }
+        if (int status = session.CheckAnswered("the change is stored; apply to send it again");
             status != kExitOk) {
             return status;
         }
     }
+    const std::string happened =
+        notSent ? WhatHappened(*notSent, session.Profile()) : WhatHappened(context, true);
     if (context.options.json) {
-        context.out << json.Set("stored", true).Set("sent", sent).Dump() << "\n";
+        context.out << json.Set("stored", true).Set("sent", !notSent).Dump() << "\n";
     } else {
-        context.out << what << ", " << WhatHappened(context, sent) << ".\n";
+        context.out << what << ", " << happened << ".\n";
     }
     return kExitOk;
 }

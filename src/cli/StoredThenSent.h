@@ -8,21 +8,43 @@
 
 namespace quillon::cli {
 
-// The one rule for what reaches the mouse: after a change was stored, it is sent with `send`
-// when a mouse takes commands and --no-send was not given; the output says which of the two
-// happened, in text and as "sent" in JSON (`what` names the change).
+// The parts of what the mouse holds that one stored change touches.
+struct MouseParts {
+    bool macros = false;       // the macro image
+    bool buttons = false;      // the button tables of every profile
+    bool performance = false;  // the profile's performance block
+    bool currentDpi = false;
+    bool reportRate = false;
+    bool lightMode = false;
+};
+
+// A button's function: the tables index the macro image, so the image goes first.
+inline constexpr MouseParts kButtonParts{.macros = true, .buttons = true};
+// What the mouse holds of the one profile it plays.
+inline constexpr MouseParts kProfileParts{
+    .performance = true, .currentDpi = true, .reportRate = true};
+// A whole profile: its buttons and its performance settings.
+inline constexpr MouseParts kWholeProfileParts{
+    .macros = true, .buttons = true, .performance = true, .currentDpi = true, .reportRate = true};
+
+// The part that brings a changed setting of `key` to the mouse.
+MouseParts PartsOfKey(const std::string& key);
+
+// Why a stored change did not reach the mouse.
+enum class NotSent { NoSend, NoMouse, OtherProfile };
+
 // "stored and sent to the mouse", or why it was only stored and how to send it later.
 std::string WhatHappened(const CliContext& context, bool sent);
+std::string WhatHappened(NotSent reason, int profile);
 
-// The command that brings a changed setting of `key` to the mouse.
-using Sender = void (CommandSet::*)();
-Sender SenderOfKey(const std::string& key);
-
+// The one rule for what reaches the mouse: after a change was stored, its parts are sent when
+// a mouse takes commands and --no-send was not given. The performance parts belong to the
+// profile the mouse plays, so a change to another profile keeps them for `profile use`. The
+// output says which happened, in text (`what` names the change) and as "stored" and "sent"
+// added to the JSON answer `json` (an object).
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
-                   void (CommandSet::*send)());
-// The same with the JSON answer's other fields in `json` (an object); "stored" and "sent" are
-// added to it.
+                   const MouseParts& parts);
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
-                   void (CommandSet::*send)(), Json json);
+                   const MouseParts& parts, Json json);
 
 }  // namespace quillon::cli

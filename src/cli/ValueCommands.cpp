@@ -35,7 +35,7 @@ int SetSettingKey(CliContext& context, const std::string& key, const std::string
     }
     return StoredThenSent(
         context, session, "profile " + std::to_string(profile) + ": " + key + " = " + value,
-        SenderOfKey(key),
+        PartsOfKey(key),
         Json::MakeObject().Set("profile", profile).Set("key", key).Set("value", value));
 }
 

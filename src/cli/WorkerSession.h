@@ -53,6 +53,7 @@ class WorkerSession {
     bool Step() { return worker_->RunStep(); }
 
     SettingsStore& Store() { return store_.Store(); }
+    const StoreSession& Database() const { return store_; }
     DeviceSession& Devices() { return devices_; }
     CliWorkerHost& Host() { return *host_; }
     CommandSet& Commands() { return *commands_; }

@@ -59,7 +59,7 @@ TEST_F(MouseLockCommandsTest, ACommandThatCannotHaveTheMouseSaysWhoHasItAndSends
         << apply.err;
     test::CliResult rate = test::RunCli(Words("data", {"rate", "250"}));
     EXPECT_EQ(rate.status, 1);
-    EXPECT_NE(rate.err.find("the value is stored; apply sends it later"), std::string::npos)
+    EXPECT_NE(rate.err.find("the change is stored; apply sends it later"), std::string::npos)
         << rate.err;
     holder.Kill();
     EXPECT_EQ(test::RunCli(Words("data", {"apply"})).status, 0);
