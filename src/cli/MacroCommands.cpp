@@ -3,7 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/EnglishTexts.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "cli/MacroUsers.h"
 #include "cli/StoreSession.h"
 #include "cli/TerminalText.h"
@@ -46,33 +46,34 @@ bool FindMacro(CliContext& context, SettingsStore& store, int id, MacroHeader& h
     return true;
 }
 
+// A stored macro name as the macro page lists it.
+std::string ShownName(const std::string& stored) {
+    return LocalizeName(stored, EnglishLanguage());
+}
+
 void PrintMacroId(CliContext& context, const char* what, int id, const std::string& name) {
     if (context.options.json) {
-        context.out << Json::MakeObject().Set("id", id).Set("name", name).Dump() << "\n";
+        context.out << JsonLine({{"id", id}, {"name", ShownName(name)}}) << "\n";
     } else {
-        context.out << what << " macro " << id << " \"" << Shown(name) << "\"\n";
+        context.out << what << " macro " << id << " \"" << Shown(ShownName(name)) << "\"\n";
     }
 }
 
 int List(CliContext& context, SettingsStore& store) {
     std::vector<MacroHeader> macros;
     store.LoadMacros(macros);
-    Json list = Json::MakeArray();
+    Json list = Json::array();
     std::ostringstream text;
     text << "id    items name\n";
     for (const MacroHeader& macro : macros) {
         std::vector<MacroItem> items;
         const int count = store.LoadMacroItems(macro.macro_id, items);
-        list.Push(Json::MakeObject()
-                      .Set("id", macro.macro_id)
-                      .Set("name", macro.name)
-                      .Set("items", count));
+        list.push_back(
+            {{"id", macro.macro_id}, {"name", ShownName(macro.name)}, {"item_count", count}});
         text << std::left << std::setw(6) << macro.macro_id << std::setw(6) << count
-             << Shown(macro.name) << "\n";
+             << Shown(ShownName(macro.name)) << "\n";
     }
-    context.out << (context.options.json
-                        ? Json::MakeObject().Set("macros", std::move(list)).Dump() + "\n"
-                        : text.str());
+    context.out << (context.options.json ? JsonLine({{"macros", list}}) + "\n" : text.str());
     return kExitOk;
 }
 
@@ -84,27 +85,25 @@ int Show(CliContext& context, SettingsStore& store, int id) {
     std::vector<MacroItem> items;
     store.LoadMacroItems(id, items);
     if (context.options.json) {
-        Json list = Json::MakeArray();
+        Json list = Json::array();
         for (const MacroItem& item : items) {
-            list.Push(Json::MakeObject()
-                          .Set("desc", item.desc)
-                          .Set("type", item.type)
-                          .Set("value", item.value)
-                          .Set("timestamp", item.delay_time));
+            list.push_back({{"desc", item.desc},
+                            {"type", item.type},
+                            {"value", item.value},
+                            {"timestamp", item.delay_time}});
         }
-        context.out << Json::MakeObject()
-                           .Set("id", macro.macro_id)
-                           .Set("name", macro.name)
-                           .Set("play_type", macro.play_type)
-                           .Set("play_times", macro.play_times)
-                           .Set("delay_type", macro.delay_type)
-                           .Set("delay_time", macro.delay_time)
-                           .Set("items", std::move(list))
-                           .Dump()
+        context.out << JsonLine({{"id", macro.macro_id},
+                                 {"name", ShownName(macro.name)},
+                                 {"play_type", macro.play_type},
+                                 {"play_times", macro.play_times},
+                                 {"delay_type", macro.delay_type},
+                                 {"delay_time", macro.delay_time},
+                                 {"item_count", items.size()},
+                                 {"items", list}})
                     << "\n";
         return kExitOk;
     }
-    context.out << "macro " << macro.macro_id << " \"" << Shown(macro.name) << "\"\n"
+    context.out << "macro " << macro.macro_id << " \"" << Shown(ShownName(macro.name)) << "\"\n"
                 << "play_type " << macro.play_type << ", play_times " << macro.play_times
                 << ", delay_type " << macro.delay_type << ", delay_time " << macro.delay_time
                 << "\n"
@@ -169,15 +168,14 @@ int Steps(CliContext& context, SettingsStore& store, int id, const CommandArgs& 
                             "could not store the steps of macro " + std::to_string(id));
     }
     if (context.options.json) {
-        context.out << Json::MakeObject()
-                           .Set("id", id)
-                           .Set("name", macro.name)
-                           .Set("items", static_cast<int>(items.size()))
-                           .Dump()
+        context.out << JsonLine({{"id", id},
+                                 {"name", ShownName(macro.name)},
+                                 {"item_count", items.size()},
+                                 {"stored", true}})
                     << "\n";
     } else {
-        context.out << "macro " << id << " \"" << macro.name << "\" has " << items.size()
-                    << " items now\n";
+        context.out << "macro " << id << " \"" << Shown(ShownName(macro.name)) << "\" has "
+                    << items.size() << " items now\n";
     }
     return kExitOk;
 }
@@ -194,16 +192,14 @@ int Delete(CliContext& context, SettingsStore& store, int id) {
     // Their assignments stay, as the window keeps them; the user learns which to change.
     const std::vector<ProfileButton> users = ButtonsRunningMacro(store, id);
     if (context.options.json) {
-        Json buttons = Json::MakeArray();
+        Json buttons = Json::array();
         for (const ProfileButton& button : users) {
-            buttons.Push(
-                Json::MakeObject().Set("profile", button.profile).Set("key_code", button.keyCode));
+            buttons.push_back({{"profile", button.profile}, {"key_code", button.keyCode}});
         }
-        context.out << Json::MakeObject()
-                           .Set("id", id)
-                           .Set("name", macro.name)
-                           .Set("buttons", std::move(buttons))
-                           .Dump()
+        context.out << JsonLine({{"id", id},
+                                 {"name", ShownName(macro.name)},
+                                 {"buttons", buttons},
+                                 {"stored", true}})
                     << "\n";
         return kExitOk;
     }
@@ -221,13 +217,14 @@ int Export(CliContext& context, SettingsStore& store, int id, const std::string&
         return kExitFailure;
     }
     std::string reason;
-    const std::string path = ExportMacroFile(store, id, LocalizeName(macro.name, EnglishLanguage()),
-                                             folder, TickCount(), reason);
+    const std::string path =
+        ExportMacroFile(store, id, ShownName(macro.name), folder, TickCount(), reason);
     if (path.empty()) {
         return context.Fail(kExitFailure, reason);
     }
     if (context.options.json) {
-        context.out << Json::MakeObject().Set("id", id).Set("file", path).Dump() << "\n";
+        context.out << JsonLine({{"id", id}, {"name", ShownName(macro.name)}, {"file", path}})
+                    << "\n";
     } else {
         context.out << "macro " << id << " written to " << path << "\n";
     }

@@ -3,7 +3,8 @@
 #include <sstream>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
+#include "cli/ProfileNames.h"
 #include "cli/StoreSession.h"
 #include "cli/TerminalText.h"
 #include "platform/NumberText.h"
@@ -15,21 +16,20 @@ int ListProfiles(CliContext& context, StoreSession& session) {
     std::vector<ProfileRecord> profiles;
     session.Store().LoadProfiles(profiles);
     if (context.options.json) {
-        Json list = Json::MakeArray();
+        Json list = Json::array();
         for (const ProfileRecord& profile : profiles) {
-            list.Push(Json::MakeObject()
-                          .Set("id", profile.profile)
-                          .Set("name", profile.name)
-                          .Set("active", profile.status == 1));
+            list.push_back({{"profile", profile.profile},
+                            {"name", ShownProfileName(profile)},
+                            {"active", profile.status == 1}});
         }
-        context.out << Json::MakeObject().Set("profiles", std::move(list)).Dump() << "\n";
+        context.out << JsonLine({{"profiles", list}}) << "\n";
         return kExitOk;
     }
     context.out << "id  name        status\n";
     for (const ProfileRecord& profile : profiles) {
         std::ostringstream line;
         line << std::left << std::setw(3) << profile.profile << " " << std::setw(11)
-             << Shown(profile.name) << " " << (profile.status == 1 ? "active" : "");
+             << Shown(ShownProfileName(profile)) << " " << (profile.status == 1 ? "active" : "");
         std::string text = line.str();
         text.erase(text.find_last_not_of(' ') + 1);
         context.out << text << "\n";
@@ -53,7 +53,11 @@ int UseProfile(CliContext& context, StoreSession& session, const std::string& wo
         return WriteFailed(context, session.Store());
     }
     if (context.options.json) {
-        context.out << Json::MakeObject().Set("active", id).Dump() << "\n";
+        context.out << JsonLine({{"profile", id},
+                                 {"name", ShownProfileName(session.Store(), id)},
+                                 {"active", true},
+                                 {"stored", true}})
+                    << "\n";
     } else {
         context.out << "profile " << id << " is now active\n";
     }

@@ -1,27 +1,10 @@
 #include "cli/Commands.h"
-#include "cli/EnglishTexts.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
+#include "cli/ProfileNames.h"
 #include "cli/StoreSession.h"
-#include "platform/NumberText.h"
 #include "store/ProfileExchangeFile.h"
 
 namespace quillon::cli {
-namespace {
-
-// The profile's name as the window's profile selector shows it.
-std::string ShownName(SettingsStore& store, int profile) {
-    std::vector<ProfileRecord> profiles;
-    store.LoadProfiles(profiles);
-    for (const ProfileRecord& record : profiles) {
-        if (record.profile == profile) {
-            const std::string text = EnglishText(ParseLeadingInt(record.name));
-            return text.empty() ? record.name : text;
-        }
-    }
-    return {};
-}
-
-}  // namespace
 
 int RunProfileFile(CliContext& context, const CommandArgs& args) {
     const bool exporting = args[0] == "export";
@@ -33,23 +16,20 @@ int RunProfileFile(CliContext& context, const CommandArgs& args) {
     const int profile = session.Profile();
     std::string reason;
     std::vector<int> withoutMacro;
+    const std::string name = ShownProfileName(session.Store(), profile);
     const bool done = exporting
-                          ? ExportProfileFile(session.Store(), profile,
-                                              ShownName(session.Store(), profile), path, reason)
+                          ? ExportProfileFile(session.Store(), profile, name, path, reason)
                           : ImportProfileFile(session.Store(), profile, path, reason, withoutMacro);
     if (!done) {
         return context.Fail(kExitFailure, reason);
     }
     if (context.options.json) {
-        Json object = Json::MakeObject().Set("profile", profile).Set("file", path);
+        Json object = {{"profile", profile}, {"name", name}, {"file", path}};
         if (!exporting) {
-            Json buttons = Json::MakeArray();
-            for (int keyCode : withoutMacro) {
-                buttons.Push(keyCode);
-            }
-            object.Set("buttons_without_macro", std::move(buttons));
+            object["buttons_without_macro"] = withoutMacro;
+            object["stored"] = true;
         }
-        context.out << object.Dump() << "\n";
+        context.out << JsonLine(object) << "\n";
     } else if (exporting) {
         context.out << "profile " << profile << " written to " << path << "\n";
     } else {

@@ -1,7 +1,5 @@
 #include "cli/StoredThenSent.h"
 
-#include "cli/Json.h"
-
 namespace quillon::cli {
 
 std::string WhatHappened(const CliContext& context, bool sent) {
@@ -28,8 +26,7 @@ Sender SenderOfKey(const std::string& key) {
 
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
                    void (CommandSet::*send)()) {
-    return StoredThenSent(context, session, what, send,
-                          Json::MakeObject().Set("profile", session.Profile()));
+    return StoredThenSent(context, session, what, send, {{"profile", session.Profile()}});
 }
 
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
@@ -47,7 +44,9 @@ int StoredThenSent(CliContext& context, WorkerSession& session, const std::strin
         }
     }
     if (context.options.json) {
-        context.out << json.Set("stored", true).Set("sent", sent).Dump() << "\n";
+        json["stored"] = true;
+        json["sent"] = sent;
+        context.out << JsonLine(json) << "\n";
     } else {
         context.out << what << ", " << WhatHappened(context, sent) << ".\n";
     }
