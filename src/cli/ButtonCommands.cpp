@@ -5,7 +5,7 @@
 #include "cli/ButtonFunctionArgument.h"
 #include "cli/Commands.h"
 #include "cli/EnglishTexts.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "cli/StoreSession.h"
 #include "cli/StoredThenSent.h"
 #include "cli/TerminalText.h"
@@ -25,22 +25,25 @@ KeyAssignment ButtonOf(SettingsStore& store, int profile, int keyCode) {
 }
 
 // The name a button shows; a macro that no longer exists shows as deleted, not by the name
-// its assignment still carries.
+// its assignment still carries. An emoji's stored text is the same for every emoji, so the
+// number and code say which one it types.
 std::string ButtonName(SettingsStore& store, const KeyAssignment& record) {
     MacroHeader macro;
     if (record.macro_type == kFnMacro && !store.GetMacro(record.macro_value, macro)) {
         return "macro (deleted)";
     }
+    if (record.macro_type == kFnEmoji) {
+        return EmojiFunctionText(record.macro_value);
+    }
     return AssignmentDisplayName(record, EnglishLanguage());
 }
 
 Json ButtonJson(SettingsStore& store, const KeyAssignment& record) {
-    return Json::MakeObject()
-        .Set("key_code", record.key_code)
-        .Set("type", record.macro_type)
-        .Set("value", record.macro_value)
-        .Set("value2", record.macro_value2)
-        .Set("name", ButtonName(store, record));
+    return {{"key_code", record.key_code},
+            {"type", record.macro_type},
+            {"value", record.macro_value},
+            {"value2", record.macro_value2},
+            {"name", ButtonName(store, record)}};
 }
 
 std::string ButtonLine(SettingsStore& store, const KeyAssignment& record) {
@@ -103,11 +106,12 @@ int SetButton(CliContext& context, const std::string& keyWord, const std::string
         return WriteFailed(context, store);
     }
     const KeyAssignment stored = ButtonOf(store, profile, keyCode);
+    Json json = {{"profile", profile}};
+    json.update(ButtonJson(store, stored));
     return StoredThenSent(context, session,
                           "profile " + std::to_string(profile) + ", button " +
-                              std::to_string(keyCode) + ": " +
-                              Shown(AssignmentDisplayName(stored, EnglishLanguage())),
-                          kButtonParts, ButtonJson(store, stored));
+                              std::to_string(keyCode) + ": " + Shown(ButtonName(store, stored)),
+                          kButtonParts, std::move(json));
 }
 
 }  // namespace
@@ -120,15 +124,15 @@ int RunButtons(CliContext& context, const CommandArgs& args) {
     if (!session.Ok() || !HaveProfile(context, session)) {
         return kExitFailure;
     }
-    Json list = Json::MakeArray();
+    Json list = Json::array();
     std::string text = "key type value  value2 name\n";
     for (int keyCode : kEditableKeyCodes) {
         const KeyAssignment record = ButtonOf(session.Store(), session.Profile(), keyCode);
-        list.Push(ButtonJson(session.Store(), record));
+        list.push_back(ButtonJson(session.Store(), record));
         text += ButtonLine(session.Store(), record) + "\n";
     }
     context.out << (context.options.json
-                        ? Json::MakeObject().Set("buttons", std::move(list)).Dump() + "\n"
+                        ? JsonLine({{"profile", session.Profile()}, {"buttons", list}}) + "\n"
                         : text);
     return kExitOk;
 }
@@ -137,11 +141,11 @@ int RunButtons(CliContext& context, const CommandArgs& args) {
 int ListFunctions(CliContext& context) {
     const std::vector<ButtonFunctionWord> words = ButtonFunctionWords(EnglishLanguage());
     if (context.options.json) {
-        Json list = Json::MakeArray();
+        Json list = Json::array();
         for (const ButtonFunctionWord& word : words) {
-            list.Push(Json::MakeObject().Set("function", word.word).Set("meaning", word.meaning));
+            list.push_back({{"function", word.word}, {"meaning", word.meaning}});
         }
-        context.out << Json::MakeObject().Set("functions", std::move(list)).Dump() << "\n";
+        context.out << JsonLine({{"functions", list}}) << "\n";
         return kExitOk;
     }
     for (const ButtonFunctionWord& word : words) {

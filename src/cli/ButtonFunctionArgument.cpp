@@ -116,10 +116,14 @@ std::vector<ButtonFunctionWord> ButtonFunctionWords(const LanguageContext& langu
     }
     words.push_back({"macro:ID", "plays the stored macro ID (see 'macro list')"});
     for (int number = 1; number <= kEmojiCount; ++number) {
-        words.push_back({"emoji:" + std::to_string(number), "types " + EmojiCode(number)});
+        words.push_back({"emoji:" + std::to_string(number), EmojiFunctionText(number)});
     }
     words.push_back({"default", "the button's own function"});
     return words;
+}
+
+std::string EmojiFunctionText(int number) {
+    return "emoji " + std::to_string(number) + " (" + EmojiCode(number) + ")";
 }
 
 int UsageOfName(std::string_view name) {

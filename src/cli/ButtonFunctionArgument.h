@@ -35,6 +35,10 @@ struct ButtonFunctionWord {
 // system command, the forms of key: and macro:, and each emoji with its word.
 std::vector<ButtonFunctionWord> ButtonFunctionWords(const LanguageContext& language);
 
+// How the command line names an emoji button: "emoji 5 ([得意])", the number the FUNCTION word
+// takes and the code the computer types.
+std::string EmojiFunctionText(int number);
+
 // The usage named NAME (a UsageName, any letter case); 0 when no usage has that name.
 int UsageOfName(std::string_view name);
 

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "cli/StoredThenSent.h"
 #include "cli/WorkerSession.h"
 #include "protocol/CommandFrames.h"
@@ -32,12 +32,13 @@ std::string PerformanceSummary(WorkerSession& session) {
 Json PerformanceJson(WorkerSession& session) {
     ProfileValues values(session.Store(), session.Profile());
     int stage = ClampStageIndex(values.Get("dpi_index"));
-    return Json::MakeObject()
-        .Set("profile", session.Profile())
-        .Set("stage", stage + 1)
-        .Set("dpi", values.Get(ProfileValues::DpiValueKey(stage)))
-        .Set("report_rate", ReportRateHz(values.Get("report_rate")))
-        .Set("light_mode", values.Get("light_mode"));
+    const int rate = values.Get("report_rate");
+    return {{"profile", session.Profile()},
+            {"stage", stage + 1},
+            {"dpi", values.Get(ProfileValues::DpiValueKey(stage))},
+            {"report_rate", rate},
+            {"report_rate_hz", ReportRateHz(rate)},
+            {"light_mode", values.Get("light_mode")}};
 }
 
 // Asks on stderr (stdout may be read by a script) and reads the answer from stdin.
@@ -75,7 +76,7 @@ int RunRead(CliContext& context, const CommandArgs& args) {
         return status;
     }
     if (context.options.json) {
-        context.out << PerformanceJson(session).Dump() << "\n";
+        context.out << JsonLine(PerformanceJson(session)) << "\n";
     } else {
         context.out << "Read the mouse's settings into profile " << session.Profile() << ": "
                     << PerformanceSummary(session) << ".\n";
@@ -108,7 +109,9 @@ int RunApply(CliContext& context, const CommandArgs& args) {
         return status;
     }
     if (context.options.json) {
-        context.out << PerformanceJson(session).Set("macros", macroCount).Dump() << "\n";
+        Json json = PerformanceJson(session);
+        json["macro_count"] = macroCount;
+        context.out << JsonLine(json) << "\n";
     } else {
         context.out << "Sent to the mouse: " << macroCount << " macro"
                     << (macroCount == 1 ? "" : "s")
@@ -142,13 +145,12 @@ int RunInfo(CliContext& context, const CommandArgs& args) {
     const auto& battery = host.LastBattery();
     const bool chargeKnown = battery && battery->state != 2;
     if (context.options.json) {
-        Json info = Json::MakeObject();
-        info.Set("connection_mode", mode)
-            .Set("connection", ConnectionModeName(mode))
-            .Set("firmware", host.Firmware())
-            .Set("battery", battery ? Json(battery->level) : Json())
-            .Set("charging", chargeKnown ? Json(battery->state == 1) : Json());
-        context.out << info.Dump() << "\n";
+        context.out << JsonLine({{"connection_mode", mode},
+                                 {"connection", ConnectionModeName(mode)},
+                                 {"firmware", host.Firmware()},
+                                 {"battery", battery ? Json(battery->level) : Json()},
+                                 {"charging", chargeKnown ? Json(battery->state == 1) : Json()}})
+                    << "\n";
         return kExitOk;
     }
     context.out << "Connection: " << ConnectionModeName(mode) << "\n"
@@ -192,7 +194,9 @@ int RunReset(CliContext& context, const CommandArgs& args) {
         return status;
     }
     if (context.options.json) {
-        context.out << PerformanceJson(session).Set("reset", true).Dump() << "\n";
+        Json json = PerformanceJson(session);
+        json["reset"] = true;
+        context.out << JsonLine(json) << "\n";
     } else {
         context.out << "The mouse is back to its factory settings and the settings database "
                        "starts afresh: "
@@ -230,7 +234,10 @@ int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
         }
     }
     if (context.options.json) {
-        context.out << PerformanceJson(session).Set("sent", sent).Dump() << "\n";
+        Json json = PerformanceJson(session);
+        json["stored"] = true;
+        json["sent"] = sent;
+        context.out << JsonLine(json) << "\n";
     } else {
         context.out << "Profile " << profile << " has its default buttons and settings again ("
                     << PerformanceSummary(session) << ")"

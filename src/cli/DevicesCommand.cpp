@@ -2,7 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/DeviceSession.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "platform/NumberText.h"
 
 namespace quillon::cli {
@@ -48,22 +48,20 @@ int RunDevices(CliContext& context, const CommandArgs& args) {
     const int mode = session.Status().mode;
 
     if (context.options.json) {
-        Json list = Json::MakeArray();
+        Json list = Json::array();
         for (const DeviceEntryInfo& entry : entries) {
-            list.Push(Json::MakeObject()
-                          .Set("index", entry.index)
-                          .Set("vid", Hex4(entry.vendorId))
-                          .Set("pid", Hex4(entry.productId))
-                          .Set("mode", entry.mode)
-                          .Set("online", entry.online)
-                          .Set("path", entry.path)
-                          .Set("manufacturer", entry.manufacturer)
-                          .Set("product", entry.product));
+            list.push_back({{"index", entry.index},
+                            {"vid", Hex4(entry.vendorId)},
+                            {"pid", Hex4(entry.productId)},
+                            {"connection_mode", entry.mode},
+                            {"online", entry.online != 0},
+                            {"path", entry.path},
+                            {"manufacturer", entry.manufacturer},
+                            {"product", entry.product}});
         }
-        context.out << Json::MakeObject()
-                           .Set("connection_mode", mode)
-                           .Set("entries", std::move(list))
-                           .Dump()
+        context.out << JsonLine({{"connection_mode", mode},
+                                 {"connection", ConnectionModeName(mode)},
+                                 {"entries", list}})
                     << "\n";
     } else if (entries.empty()) {
         context.out << "No supported mouse found.\nConnection mode: " << ModeText(mode) << "\n";

@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "cli/StoreSession.h"
 #include "cli/StoredThenSent.h"
 #include "cli/WorkerSession.h"
@@ -38,6 +38,10 @@ std::string RoundingNote(int entered, int dpi) {
     return " (" + std::to_string(entered) + " rounded to the nearest 100)";
 }
 
+Json RateJson(int profile, int code) {
+    return {{"profile", profile}, {"report_rate", code}, {"report_rate_hz", ReportRateHz(code)}};
+}
+
 int ShowRate(CliContext& context) {
     StoreSession session(context);
     if (!session.Ok()) {
@@ -46,12 +50,7 @@ int ShowRate(CliContext& context) {
     const int code = ProfileValues(session.Store(), session.Profile()).Get("report_rate");
     const int hz = ReportRateHz(code);
     if (context.options.json) {
-        context.out << Json::MakeObject()
-                           .Set("profile", session.Profile())
-                           .Set("report_rate", code)
-                           .Set("report_rate_hz", hz)
-                           .Dump()
-                    << "\n";
+        context.out << JsonLine(RateJson(session.Profile(), code)) << "\n";
     } else {
         context.out << "The report rate of profile " << session.Profile() << " is " << hz
                     << " Hz.\n";
@@ -67,19 +66,15 @@ int ShowStages(CliContext& context) {
     ProfileValues values(session.Store(), session.Profile());
     int current = ClampStageIndex(values.Get("dpi_index")) + 1;
     if (context.options.json) {
-        Json stages = Json::MakeArray();
+        Json stages = Json::array();
         for (int stage = 1; stage <= kStageCount; ++stage) {
-            stages.Push(
-                Json::MakeObject()
-                    .Set("stage", stage)
-                    .Set("dpi", values.Get(ProfileValues::DpiValueKey(stage - 1)))
-                    .Set("colour", ColourText(values.Get(ProfileValues::DpiColourKey(stage - 1)))));
+            stages.push_back(
+                {{"stage", stage},
+                 {"dpi", values.Get(ProfileValues::DpiValueKey(stage - 1))},
+                 {"color", ColourText(values.Get(ProfileValues::DpiColourKey(stage - 1)))}});
         }
-        context.out << Json::MakeObject()
-                           .Set("profile", session.Profile())
-                           .Set("current", current)
-                           .Set("stages", std::move(stages))
-                           .Dump()
+        context.out << JsonLine(
+                           {{"profile", session.Profile()}, {"stage", current}, {"stages", stages}})
                     << "\n";
         return kExitOk;
     }
@@ -114,7 +109,8 @@ int SetStageDpi(CliContext& context, const CommandArgs& args) {
                           "Stage " + std::to_string(stage) + " of profile " +
                               std::to_string(session.Profile()) + " is " + std::to_string(dpi) +
                               " DPI" + RoundingNote(entered, dpi),
-                          MouseParts{.performance = true});
+                          MouseParts{.performance = true},
+                          {{"profile", session.Profile()}, {"stage", stage}, {"dpi", dpi}});
 }
 
 int SelectStage(CliContext& context, const CommandArgs& args) {
@@ -134,7 +130,8 @@ int SelectStage(CliContext& context, const CommandArgs& args) {
     return StoredThenSent(context, session,
                           "Stage " + std::to_string(stage) + " is the current stage of profile " +
                               std::to_string(session.Profile()),
-                          MouseParts{.currentDpi = true});
+                          MouseParts{.currentDpi = true},
+                          {{"profile", session.Profile()}, {"stage", stage}});
 }
 
 }  // namespace
@@ -173,7 +170,7 @@ int RunRate(CliContext& context, const CommandArgs& args) {
     return StoredThenSent(context, session,
                           "The report rate of profile " + std::to_string(session.Profile()) +
                               " is " + std::to_string(hz) + " Hz",
-                          MouseParts{.reportRate = true});
+                          MouseParts{.reportRate = true}, RateJson(session.Profile(), code));
 }
 
 }  // namespace quillon::cli

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/JsonLine.h"
 #include "platform/InstanceMessage.h"
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"
@@ -20,6 +21,10 @@ int SendToWindow(CliContext& context, const std::string& command, const CommandA
     SingleInstance instance(RuntimeFolder());
     switch (instance.Deliver(message, kWindowPatience)) {
         case SingleInstance::Delivery::Sent:
+            // Silent in text, as a delivered request needs no words; a script gets its answer.
+            if (context.options.json) {
+                context.out << JsonLine({{"request", command}, {"delivered", true}}) << "\n";
+            }
             return kExitOk;
         case SingleInstance::Delivery::NotRunning:
             return context.Fail(kExitNotRunning,

@@ -1,5 +1,5 @@
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "input/NamedKeys.h"
 
 namespace quillon::cli {
@@ -9,11 +9,11 @@ int RunKeys(CliContext& context, const CommandArgs& args) {
         return context.Fail(kExitUsage, "keys takes no arguments");
     }
     if (context.options.json) {
-        Json keys = Json::MakeArray();
+        Json keys = Json::array();
         for (const CapturedKey& key : NamedKeys()) {
-            keys.Push(Json::MakeObject().Set("name", key.name).Set("virtual_key", key.code));
+            keys.push_back({{"name", key.name}, {"virtual_key", key.code}});
         }
-        context.out << Json::MakeObject().Set("keys", std::move(keys)).Dump() << "\n";
+        context.out << JsonLine({{"keys", keys}}) << "\n";
         return kExitOk;
     }
     context.out << "Key names for macro steps (+NAME press, -NAME release; case does not "

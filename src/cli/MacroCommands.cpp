@@ -3,7 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/EnglishTexts.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "cli/MacroUsers.h"
 #include "cli/StoreSession.h"
 #include "cli/StoredThenSent.h"
@@ -47,11 +47,16 @@ bool FindMacro(CliContext& context, SettingsStore& store, int id, MacroHeader& h
     return true;
 }
 
+// A stored macro name as the macro page lists it.
+std::string ShownName(const std::string& stored) {
+    return LocalizeName(stored, EnglishLanguage());
+}
+
 void PrintMacroId(CliContext& context, const char* what, int id, const std::string& name) {
     if (context.options.json) {
-        context.out << Json::MakeObject().Set("id", id).Set("name", name).Dump() << "\n";
+        context.out << JsonLine({{"id", id}, {"name", ShownName(name)}}) << "\n";
     } else {
-        context.out << what << " macro " << id << " \"" << Shown(name) << "\"\n";
+        context.out << what << " macro " << id << " \"" << Shown(ShownName(name)) << "\"\n";
     }
 }
 
@@ -60,7 +65,7 @@ void PrintMacroId(CliContext& context, const char* what, int id, const std::stri
 int MacroChanged(CliContext& context, WorkerSession& session, int id, const std::string& what,
                  Json json) {
     if (ButtonsRunningMacro(session.Store(), id).empty()) {
-        context.out << (context.options.json ? json.Dump() : what) << "\n";
+        context.out << (context.options.json ? JsonLine(json) : what) << "\n";
         return kExitOk;
     }
     return StoredThenSent(context, session, what, kButtonParts, std::move(json));
@@ -69,22 +74,18 @@ int MacroChanged(CliContext& context, WorkerSession& session, int id, const std:
 int List(CliContext& context, SettingsStore& store) {
     std::vector<MacroHeader> macros;
     store.LoadMacros(macros);
-    Json list = Json::MakeArray();
+    Json list = Json::array();
     std::ostringstream text;
     text << "id    items name\n";
     for (const MacroHeader& macro : macros) {
         std::vector<MacroItem> items;
         const int count = store.LoadMacroItems(macro.macro_id, items);
-        list.Push(Json::MakeObject()
-                      .Set("id", macro.macro_id)
-                      .Set("name", macro.name)
-                      .Set("items", count));
+        list.push_back(
+            {{"id", macro.macro_id}, {"name", ShownName(macro.name)}, {"item_count", count}});
         text << std::left << std::setw(6) << macro.macro_id << std::setw(6) << count
-             << Shown(macro.name) << "\n";
+             << Shown(ShownName(macro.name)) << "\n";
     }
-    context.out << (context.options.json
-                        ? Json::MakeObject().Set("macros", std::move(list)).Dump() + "\n"
-                        : text.str());
+    context.out << (context.options.json ? JsonLine({{"macros", list}}) + "\n" : text.str());
     return kExitOk;
 }
 
@@ -96,27 +97,25 @@ int Show(CliContext& context, SettingsStore& store, int id) {
     std::vector<MacroItem> items;
     store.LoadMacroItems(id, items);
     if (context.options.json) {
-        Json list = Json::MakeArray();
+        Json list = Json::array();
         for (const MacroItem& item : items) {
-            list.Push(Json::MakeObject()
-                          .Set("desc", item.desc)
-                          .Set("type", item.type)
-                          .Set("value", item.value)
-                          .Set("timestamp", item.delay_time));
+            list.push_back({{"desc", item.desc},
+                            {"type", item.type},
+                            {"value", item.value},
+                            {"timestamp", item.delay_time}});
         }
-        context.out << Json::MakeObject()
-                           .Set("id", macro.macro_id)
-                           .Set("name", macro.name)
-                           .Set("play_type", macro.play_type)
-                           .Set("play_times", macro.play_times)
-                           .Set("delay_type", macro.delay_type)
-                           .Set("delay_time", macro.delay_time)
-                           .Set("items", std::move(list))
-                           .Dump()
+        context.out << JsonLine({{"id", macro.macro_id},
+                                 {"name", ShownName(macro.name)},
+                                 {"play_type", macro.play_type},
+                                 {"play_times", macro.play_times},
+                                 {"delay_type", macro.delay_type},
+                                 {"delay_time", macro.delay_time},
+                                 {"item_count", items.size()},
+                                 {"items", list}})
                     << "\n";
         return kExitOk;
     }
-    context.out << "macro " << macro.macro_id << " \"" << Shown(macro.name) << "\"\n"
+    context.out << "macro " << macro.macro_id << " \"" << Shown(ShownName(macro.name)) << "\"\n"
                 << "play_type " << macro.play_type << ", play_times " << macro.play_times
                 << ", delay_type " << macro.delay_type << ", delay_time " << macro.delay_time
                 << "\n"
@@ -182,12 +181,12 @@ int Steps(CliContext& context, WorkerSession& session, int id, const CommandArgs
                             "could not store the steps of macro " + std::to_string(id));
     }
     return MacroChanged(context, session, id,
-                        "macro " + std::to_string(id) + " \"" + Shown(macro.name) + "\" has " +
-                            std::to_string(items.size()) + " items now",
-                        Json::MakeObject()
-                            .Set("id", id)
-                            .Set("name", macro.name)
-                            .Set("items", static_cast<int>(items.size())));
+                        "macro " + std::to_string(id) + " \"" + Shown(ShownName(macro.name)) +
+                            "\" has " + std::to_string(items.size()) + " items now",
+                        {{"id", id},
+                         {"name", ShownName(macro.name)},
+                         {"item_count", items.size()},
+                         {"stored", true}});
 }
 
 int Delete(CliContext& context, WorkerSession& session, int id) {
@@ -202,21 +201,20 @@ int Delete(CliContext& context, WorkerSession& session, int id) {
     }
     // Their assignments stay, as the window keeps them; the user learns which to change.
     const std::vector<ProfileButton> users = ButtonsRunningMacro(store, id);
-    Json buttons = Json::MakeArray();
+    Json buttons = Json::array();
     for (const ProfileButton& button : users) {
-        buttons.Push(
-            Json::MakeObject().Set("profile", button.profile).Set("key_code", button.keyCode));
+        buttons.push_back({{"profile", button.profile}, {"key_code", button.keyCode}});
     }
-    std::string what = "deleted macro " + std::to_string(id) + " \"" + Shown(macro.name) + "\"";
-    if (!users.empty()) {
-        what += "; still assigned to it, playing nothing until given another function: " +
-                ButtonListText(users);
+    const std::string what =
+        "deleted macro " + std::to_string(id) + " \"" + Shown(ShownName(macro.name)) + "\"";
+    const int status = MacroChanged(
+        context, session, id, what,
+        {{"id", id}, {"name", ShownName(macro.name)}, {"buttons", buttons}, {"stored", true}});
+    if (status == kExitOk && !context.options.json && !users.empty()) {
+        context.out << "still assigned to it, playing nothing until given another function: "
+                    << ButtonListText(users) << "\n";
     }
-    return MacroChanged(context, session, id, what,
-                        Json::MakeObject()
-                            .Set("id", id)
-                            .Set("name", macro.name)
-                            .Set("buttons", std::move(buttons)));
+    return status;
 }
 
 int Export(CliContext& context, SettingsStore& store, int id, const std::string& folder) {
@@ -225,13 +223,14 @@ int Export(CliContext& context, SettingsStore& store, int id, const std::string&
         return kExitFailure;
     }
     std::string reason;
-    const std::string path = ExportMacroFile(store, id, LocalizeName(macro.name, EnglishLanguage()),
-                                             folder, TickCount(), reason);
+    const std::string path =
+        ExportMacroFile(store, id, ShownName(macro.name), folder, TickCount(), reason);
     if (path.empty()) {
         return context.Fail(kExitFailure, reason);
     }
     if (context.options.json) {
-        context.out << Json::MakeObject().Set("id", id).Set("file", path).Dump() << "\n";
+        context.out << JsonLine({{"id", id}, {"name", ShownName(macro.name)}, {"file", path}})
+                    << "\n";
     } else {
         context.out << "macro " << id << " written to " << path << "\n";
     }

@@ -1,6 +1,6 @@
 #include "cli/CatalogueLoad.h"
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "cli/TerminalText.h"
 #include "device/DeviceCatalogue.h"
 #include "platform/NumberText.h"
@@ -9,43 +9,35 @@ namespace quillon::cli {
 namespace {
 
 Json ModelJson(const DeviceModelRecord& r) {
-    return Json::MakeObject()
-        .Set("name", r.name)
-        .Set("device_type", r.deviceType)
-        .Set("device_attr", r.deviceAttr);
+    return {{"name", r.name}, {"device_type", r.deviceType}, {"device_attr", r.deviceAttr}};
 }
 
 Json ModeJson(const DeviceModelRecord& r) {
-    return ModelJson(r)
-        .Set("mode", r.mode)
-        .Set("vid", Hex4(r.vid))
-        .Set("pid", Hex4(r.pid))
-        .Set("desc", r.desc)
-        .Set("hid_interface", r.hidInterface);
+    Json mode = ModelJson(r);
+    mode["connection_mode"] = r.mode;
+    mode["vid"] = Hex4(r.vid);
+    mode["pid"] = Hex4(r.pid);
+    mode["desc"] = r.desc;
+    mode["hid_interface"] = r.hidInterface;
+    return mode;
 }
 
 void PrintJson(std::ostream& out, const DeviceCatalogue& catalogue) {
-    Json models = Json::MakeArray();
+    Json models = Json::array();
     for (const auto& model : catalogue.Models()) {
-        models.Push(ModelJson(model));
+        models.push_back(ModelJson(model));
     }
-    Json modes = Json::MakeArray();
+    Json modes = Json::array();
     for (const auto& mode : catalogue.Modes()) {
-        modes.Push(ModeJson(mode));
+        modes.push_back(ModeJson(mode));
     }
     const SoftwareInfo& sw = catalogue.Software();
-    Json software = Json::MakeObject()
-                        .Set("version", sw.version)
-                        .Set("website", sw.website)
-                        .Set("store", sw.store)
-                        .Set("upgrade", sw.upgrade)
-                        .Set("copyright", sw.copyright);
-    out << Json::MakeObject()
-               .Set("models", std::move(models))
-               .Set("modes", std::move(modes))
-               .Set("software", std::move(software))
-               .Dump()
-        << "\n";
+    const Json software = {{"version", sw.version},
+                           {"website", sw.website},
+                           {"store", sw.store},
+                           {"upgrade", sw.upgrade},
+                           {"copyright", sw.copyright}};
+    out << JsonLine({{"models", models}, {"modes", modes}, {"software", software}}) << "\n";
 }
 
 void PrintText(std::ostream& out, const DeviceCatalogue& catalogue) {

@@ -3,7 +3,8 @@
 #include <sstream>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
+#include "cli/ProfileNames.h"
 #include "cli/StoreSession.h"
 #include "cli/StoredThenSent.h"
 #include "cli/TerminalText.h"
@@ -16,21 +17,20 @@ int ListProfiles(CliContext& context, StoreSession& session) {
     std::vector<ProfileRecord> profiles;
     session.Store().LoadProfiles(profiles);
     if (context.options.json) {
-        Json list = Json::MakeArray();
+        Json list = Json::array();
         for (const ProfileRecord& profile : profiles) {
-            list.Push(Json::MakeObject()
-                          .Set("id", profile.profile)
-                          .Set("name", profile.name)
-                          .Set("active", profile.status == 1));
+            list.push_back({{"profile", profile.profile},
+                            {"name", ShownProfileName(profile)},
+                            {"active", profile.status == 1}});
         }
-        context.out << Json::MakeObject().Set("profiles", std::move(list)).Dump() << "\n";
+        context.out << JsonLine({{"profiles", list}}) << "\n";
         return kExitOk;
     }
     context.out << "id  name        status\n";
     for (const ProfileRecord& profile : profiles) {
         std::ostringstream line;
         line << std::left << std::setw(3) << profile.profile << " " << std::setw(11)
-             << Shown(profile.name) << " " << (profile.status == 1 ? "active" : "");
+             << Shown(ShownProfileName(profile)) << " " << (profile.status == 1 ? "active" : "");
         std::string text = line.str();
         text.erase(text.find_last_not_of(' ') + 1);
         context.out << text << "\n";
@@ -59,8 +59,9 @@ int UseProfile(CliContext& context, const std::string& word) {
     if (!session.Store().SetActiveProfile(id)) {
         return WriteFailed(context, session.Store());
     }
-    return StoredThenSent(context, session, "profile " + word + " is now active", kProfileParts,
-                          Json::MakeObject().Set("profile", id).Set("active", true));
+    return StoredThenSent(
+        context, session, "profile " + word + " is now active", kProfileParts,
+        {{"profile", id}, {"name", ShownProfileName(session.Store(), id)}, {"active", true}});
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <sstream>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "cli/StoreSession.h"
 #include "cli/StoredThenSent.h"
 #include "platform/NumberText.h"
@@ -14,12 +14,11 @@ namespace quillon::cli {
 namespace {
 
 Json SettingJson(const SettingEntry& setting, int stored) {
-    return Json::MakeObject()
-        .Set("name", setting.name)
-        .Set("key", setting.key)
-        .Set("value", stored)
-        .Set("text", SettingText(setting, stored))
-        .Set("allowed", AllowedText(setting));
+    return {{"name", setting.name},
+            {"key", setting.key},
+            {"value", stored},
+            {"text", SettingText(setting, stored)},
+            {"allowed", AllowedText(setting)}};
 }
 
 // One setting, or all of them when `only` is null.
@@ -29,27 +28,30 @@ int ShowSettings(CliContext& context, const SettingEntry* only) {
         return kExitFailure;
     }
     ProfileValues values(session.Store(), session.Profile());
-    Json list = Json::MakeArray();
+    Json list = Json::array();
     std::ostringstream text;
     for (const SettingEntry& setting : SettingTable()) {
         if (only != nullptr && only != &setting) {
             continue;
         }
         const int stored = values.Get(setting.key);
-        list.Push(SettingJson(setting, stored));
+        list.push_back(SettingJson(setting, stored));
         text << std::left << std::setw(18) << setting.name << std::setw(20)
              << SettingText(setting, stored) << AllowedText(setting) << "\n";
     }
     if (context.options.json) {
-        context.out << Json::MakeObject()
-                           .Set("profile", session.Profile())
-                           .Set("settings", std::move(list))
-                           .Dump()
-                    << "\n";
+        context.out << JsonLine({{"profile", session.Profile()}, {"settings", list}}) << "\n";
     } else {
         context.out << text.str();
     }
     return kExitOk;
+}
+
+// The answer to a change: the profile and the setting as `settings NAME` shows it.
+Json AnswerJson(int profile, const SettingEntry& setting, int stored) {
+    Json answer = {{"profile", profile}};
+    answer.update(SettingJson(setting, stored));
+    return answer;
 }
 
 int SetSetting(CliContext& context, const SettingEntry& setting, const std::string& text) {
@@ -74,7 +76,7 @@ int SetSetting(CliContext& context, const SettingEntry& setting, const std::stri
     return StoredThenSent(context, session,
                           setting.name + " of profile " + std::to_string(session.Profile()) +
                               " is " + SettingText(setting, stored),
-                          PartsOfKey(setting.key));
+                          PartsOfKey(setting.key), AnswerJson(session.Profile(), setting, stored));
 }
 
 }  // namespace

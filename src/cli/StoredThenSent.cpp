@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "cli/Json.h"
-
 namespace quillon::cli {
 namespace {
 
@@ -74,8 +72,7 @@ std::string WhatHappened(NotSent reason, int profile) {
 
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
                    const MouseParts& parts) {
-    return StoredThenSent(context, session, what, parts,
-                          Json::MakeObject().Set("profile", session.Profile()));
+    return StoredThenSent(context, session, what, parts, {{"profile", session.Profile()}});
 }
 
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
@@ -111,7 +108,9 @@ int StoredThenSent(CliContext& context, WorkerSession& session, const std::strin
     const std::string happened =
         notSent ? WhatHappened(*notSent, session.Profile()) : WhatHappened(context, true);
     if (context.options.json) {
-        context.out << json.Set("stored", true).Set("sent", !notSent).Dump() << "\n";
+        json["stored"] = true;
+        json["sent"] = !notSent;
+        context.out << JsonLine(json) << "\n";
     } else {
         context.out << what << ", " << happened << ".\n";
     }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/CliContext.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "cli/WorkerSession.h"
 
 namespace quillon::cli {

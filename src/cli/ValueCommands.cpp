@@ -2,7 +2,7 @@
 #include <sstream>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "cli/StoreSession.h"
 #include "cli/StoredThenSent.h"
 #include "platform/NumberText.h"
@@ -12,15 +12,14 @@
 namespace quillon::cli {
 namespace {
 
-void PrintValue(CliContext& context, int profile, const std::string& key,
-                const std::string& value) {
-    if (context.options.json) {
-        context.out
-            << Json::MakeObject().Set("profile", profile).Set("key", key).Set("value", value).Dump()
-            << "\n";
-    } else {
-        context.out << value << "\n";
-    }
+// A stored value as JSON: whole numbers as numbers, any other text ("version") as it is.
+Json ValueJson(const std::string& value) {
+    int number = 0;
+    return ParseWholeInt(value, number) ? Json(number) : Json(value);
+}
+
+Json KeyValueJson(int profile, const std::string& key, const std::string& value) {
+    return {{"profile", profile}, {"key", key}, {"value", ValueJson(value)}};
 }
 
 // A setting the mouse holds: stored, then sent as every change of it is.
@@ -33,10 +32,9 @@ int SetSettingKey(CliContext& context, const std::string& key, const std::string
     if (int status = StoreValue(context, session.Store(), profile, key, value); status != kExitOk) {
         return status;
     }
-    return StoredThenSent(
-        context, session, "profile " + std::to_string(profile) + ": " + key + " = " + value,
-        PartsOfKey(key),
-        Json::MakeObject().Set("profile", profile).Set("key", key).Set("value", value));
+    return StoredThenSent(context, session,
+                          "profile " + std::to_string(profile) + ": " + key + " = " + value,
+                          PartsOfKey(key), KeyValueJson(profile, key, value));
 }
 
 }  // namespace
@@ -57,7 +55,11 @@ int RunGet(CliContext& context, const CommandArgs& args) {
         return context.Fail(kExitFailure, "profile " + std::to_string(session.Profile()) +
                                               " has no value '" + args[0] + "' (see 'values')");
     }
-    PrintValue(context, session.Profile(), args[0], value);
+    if (context.options.json) {
+        context.out << JsonLine(KeyValueJson(session.Profile(), args[0], value)) << "\n";
+    } else {
+        context.out << value << "\n";
+    }
     return kExitOk;
 }
 
@@ -93,7 +95,9 @@ int RunSet(CliContext& context, const CommandArgs& args) {
         return status;
     }
     if (context.options.json) {
-        PrintValue(context, profile, key, value);
+        Json json = KeyValueJson(profile, key, value);
+        json["stored"] = true;
+        context.out << JsonLine(json) << "\n";
     } else {
         context.out << "profile " << profile << ": " << key << " = " << value << "\n";
     }
@@ -109,7 +113,7 @@ int RunValues(CliContext& context, const CommandArgs& args) {
         return kExitFailure;
     }
     // Rows exist only for the keys every profile is created with.
-    Json object = Json::MakeObject();
+    Json object = Json::object();
     std::ostringstream text;
     for (const ConfigValue& row : InsertedValues()) {
         std::string key(row.key);
@@ -121,9 +125,11 @@ int RunValues(CliContext& context, const CommandArgs& args) {
             continue;
         }
         text << std::left << std::setw(20) << key << " " << value << "\n";
-        object.Set(std::move(key), value);
+        object[key] = ValueJson(value);
     }
-    context.out << (context.options.json ? object.Dump() + "\n" : text.str());
+    context.out << (context.options.json
+                        ? JsonLine({{"profile", session.Profile()}, {"values", object}}) + "\n"
+                        : text.str());
     return kExitOk;
 }
 

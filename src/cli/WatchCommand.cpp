@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonLine.h"
 #include "cli/WatchHook.h"
 #include "cli/WorkerSession.h"
 #include "protocol/CommandFrames.h"
@@ -66,39 +66,35 @@ class WatchPrinter : public ReportListener {
         rate_.reset();
         lightMode_.reset();
         battery_.reset();
-        Print(Json::MakeObject().Set("event", "connected").Set("connection", connection),
+        Print({{"event", "connected"}, {"connection", connection}},
               std::string("connected (") + connection + ")");
     }
-    void OnDisconnected() {
-        Print(Json::MakeObject().Set("event", "disconnected"), "disconnected");
-    }
+    void OnDisconnected() { Print({{"event", "disconnected"}}, "disconnected"); }
 
     void OnStage(int stage, int dpi) override {
         if (Changed(stage_, stage << 16 | (dpi & 0xFFFF))) {
-            Print(Json::MakeObject().Set("event", "stage").Set("stage", stage).Set("dpi", dpi),
+            Print({{"event", "stage"}, {"stage", stage}, {"dpi", dpi}},
                   "stage " + std::to_string(stage) + ": " + std::to_string(dpi) + " DPI");
         }
     }
     void OnReportRate(int code) override {
         if (Changed(rate_, code)) {
             int hz = ReportRateHz(code);
-            Print(Json::MakeObject().Set("event", "report_rate").Set("report_rate", hz),
+            Print({{"event", "report_rate"}, {"report_rate", code}, {"report_rate_hz", hz}},
                   "report rate: " + std::to_string(hz) + " Hz");
         }
     }
     void OnLightMode(int mode) override {
         if (Changed(lightMode_, mode)) {
-            Print(Json::MakeObject().Set("event", "light_mode").Set("light_mode", mode),
+            Print({{"event", "light_mode"}, {"light_mode", mode}},
                   "light mode: " + std::to_string(mode));
         }
     }
     void OnBattery(int level, int state) override {
         if (Changed(battery_, level * 256 + state)) {
-            Json charging = state == 2 ? Json() : Json(state == 1);
-            Print(Json::MakeObject()
-                      .Set("event", "battery")
-                      .Set("battery", level)
-                      .Set("charging", std::move(charging)),
+            Print({{"event", "battery"},
+                   {"battery", level},
+                   {"charging", state == 2 ? Json() : Json(state == 1)}},
                   "battery: " + std::to_string(level) + "%" + (state == 1 ? " (charging)" : ""));
         }
     }
@@ -110,8 +106,8 @@ class WatchPrinter : public ReportListener {
         return changed;
     }
 
-    void Print(Json& json, const std::string& text) {
-        context_.out << (context_.options.json ? json.Dump() : text) << std::endl;
+    void Print(const Json& json, const std::string& text) {
+        context_.out << (context_.options.json ? JsonLine(json) : text) << std::endl;
         ++lines_;
     }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "support/CliRun.h"
 #include "support/TempDir.h"
@@ -25,21 +27,25 @@ class ButtonMacroCommandsTest : public ::testing::Test {
         EXPECT_EQ(result.status, 0) << result.err;
         return result.out;
     }
+    // The same with --json, parsed.
+    nlohmann::json Answer(std::vector<std::string> words) {
+        words.insert(words.begin(), "--json");
+        return nlohmann::json::parse(Ok(words));
+    }
 
     IsolatedHome home;
     TempDir data;
 };
 
 TEST_F(ButtonMacroCommandsTest, ButtonsShowDefaultsAndTakeEveryKindOfFunction) {
-    EXPECT_EQ(Ok({"--json", "buttons"}),
-              "{\"buttons\":[{\"key_code\":1,\"type\":1,\"value\":1,\"value2\":0,\"name\":\"Left "
-              "button\"},"
-              "{\"key_code\":2,\"type\":3,\"value\":1,\"value2\":0,\"name\":\"Right button\"},"
-              "{\"key_code\":3,\"type\":2,\"value\":1,\"value2\":0,\"name\":\"Middle button\"},"
-              "{\"key_code\":4,\"type\":5,\"value\":1,\"value2\":0,\"name\":\"Forward\"},"
-              "{\"key_code\":5,\"type\":6,\"value\":1,\"value2\":0,\"name\":\"Backward\"},"
-              "{\"key_code\":7,\"type\":7,\"value\":1,\"value2\":0,\"name\":\"Wheel up\"},"
-              "{\"key_code\":8,\"type\":8,\"value\":1,\"value2\":0,\"name\":\"Wheel down\"}]}\n");
+    EXPECT_EQ(Answer({"buttons"}), nlohmann::json::parse(R"({"profile":1,"buttons":[
+        {"key_code":1,"type":1,"value":1,"value2":0,"name":"Left button"},
+        {"key_code":2,"type":3,"value":1,"value2":0,"name":"Right button"},
+        {"key_code":3,"type":2,"value":1,"value2":0,"name":"Middle button"},
+        {"key_code":4,"type":5,"value":1,"value2":0,"name":"Forward"},
+        {"key_code":5,"type":6,"value":1,"value2":0,"name":"Backward"},
+        {"key_code":7,"type":7,"value":1,"value2":0,"name":"Wheel up"},
+        {"key_code":8,"type":8,"value":1,"value2":0,"name":"Wheel down"}]})"));
 
     Ok({"macro", "new"});
     struct Case {
@@ -54,14 +60,26 @@ TEST_F(ButtonMacroCommandsTest, ButtonsShowDefaultsAndTakeEveryKindOfFunction) {
         {"4", "media:next", R"({"key_code":4,"type":25,"value":5,"value2":0,"name":"Next track"})"},
         {"5", "system:5", R"({"key_code":5,"type":26,"value":5,"value2":0,"name":"Show desktop"})"},
         {"7", "macro:1", R"({"key_code":7,"type":23,"value":1,"value2":0,"name":"Custom 1"})"},
-        {"8", "emoji:3", R"({"key_code":8,"type":27,"value":3,"value2":0,"name":"表情符号"})"},
+        {"8", "emoji:3",
+         R"j({"key_code":8,"type":27,"value":3,"value2":0,"name":"emoji 3 ([色])"})j"},
         {"8", "disable", R"({"key_code":8,"type":24,"value":1,"value2":0,"name":"Disabled"})"},
         {"8", "default", R"({"key_code":8,"type":8,"value":1,"value2":0,"name":"Wheel down"})"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Ok({"--json", "button", "set", c.key, c.function}), std::string(c.json) + "\n")
-            << c.function;
+        const nlohmann::json answer = Answer({"button", "set", c.key, c.function});
+        EXPECT_EQ(answer["profile"], 1) << c.function;
+        EXPECT_EQ(answer["stored"], true) << c.function;
+        const nlohmann::json button = nlohmann::json::parse(c.json);
+        for (const auto& [key, value] : button.items()) {
+            EXPECT_EQ(answer[key], value) << c.function << ": " << key;
+        }
+        const nlohmann::json listed = Answer({"buttons"})["buttons"];
+        EXPECT_NE(std::find(listed.begin(), listed.end(), button), listed.end())
+            << "buttons shows what button set answered: " << c.function;
     }
+    // The assignment text the window stores stays the emoji function's name.
+    Ok({"button", "set", "8", "emoji:3"});
+    EXPECT_NE(Ok({"buttons"}).find("8   27   3      0      emoji 3 ([色])"), std::string::npos);
     EXPECT_NE(Ok({"--profile", "2", "buttons"}).find("2   3    1      0      Right button"),
               std::string::npos)
         << "other profiles keep their buttons";
@@ -86,21 +104,23 @@ TEST_F(ButtonMacroCommandsTest, ButtonSetRefusals) {
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     }
     Ok({"set", "leftbtn_lock", "0"});
-    EXPECT_EQ(Ok({"button", "set", "1", "middle"}), "profile 1, button 1: Middle button\n");
+    EXPECT_EQ(Ok({"button", "set", "1", "middle"}),
+              "profile 1, button 1: Middle button, stored; no mouse connected — `quillonctl "
+              "apply` sends it later.\n");
 }
 
 TEST_F(ButtonMacroCommandsTest, MacroCommandsCreateCopyRenameAndDelete) {
     EXPECT_EQ(Ok({"macro", "new"}), "created macro 1 \"Custom 1\"\n");
-    EXPECT_EQ(Ok({"--json", "macro", "copy", "1"}), "{\"id\":2,\"name\":\"Custom 1 Copy\"}\n");
+    EXPECT_EQ(Answer({"macro", "copy", "1"}),
+              (nlohmann::json{{"id", 2}, {"name", "Custom 1 Copy"}}));
     Ok({"button", "set", "4", "macro:2"});
     EXPECT_EQ(Ok({"macro", "rename", "2", "Jump & run"}), "renamed macro 2 \"Jump & run\"\n");
     EXPECT_NE(Ok({"buttons"}).find("4   23   2      0      Jump & run"), std::string::npos);
-    EXPECT_EQ(Ok({"--json", "macro", "list"}),
-              "{\"macros\":[{\"id\":1,\"name\":\"Custom 1\",\"items\":0},"
-              "{\"id\":2,\"name\":\"Jump & run\",\"items\":0}]}\n");
-    EXPECT_EQ(Ok({"--json", "macro", "show", "2"}),
-              "{\"id\":2,\"name\":\"Jump & run\",\"play_type\":0,\"play_times\":1,"
-              "\"delay_type\":1,\"delay_time\":0,\"items\":[]}\n");
+    EXPECT_EQ(Answer({"macro", "list"}), nlohmann::json::parse(R"({"macros":[
+        {"id":1,"name":"Custom 1","item_count":0},{"id":2,"name":"Jump & run","item_count":0}]})"));
+    EXPECT_EQ(Answer({"macro", "show", "2"}),
+              nlohmann::json::parse(R"({"id":2,"name":"Jump & run","play_type":0,"play_times":1,
+                  "delay_type":1,"delay_time":0,"item_count":0,"items":[]})"));
     EXPECT_EQ(Ok({"macro", "delete", "1"}), "deleted macro 1 \"Custom 1\"\n") << "no button ran it";
     EXPECT_EQ(Run({"macro", "show", "1"}).status, 1);
     EXPECT_EQ(Run({"macro", "delete", "0"}).status, 64);
@@ -130,13 +150,15 @@ TEST_F(ButtonMacroCommandsTest, DeletingAMacroNamesTheButtonsThatStillRunIt) {
     Ok({"--profile", "3", "button", "set", "5", "macro:1"});
     Ok({"button", "set", "7", "macro:2"});
     EXPECT_EQ(Ok({"macro", "delete", "1"}),
-              "deleted macro 1 \"Custom 1\"\nstill assigned to it, playing nothing until given "
+              "deleted macro 1 \"Custom 1\", stored; no mouse connected — `quillonctl apply` "
+              "sends it later.\nstill assigned to it, playing nothing until given "
               "another function: profile 1 button 4, profile 3 button 5\n");
     EXPECT_NE(Ok({"buttons"}).find("4   23   1      0      macro (deleted)\n"), std::string::npos);
     EXPECT_NE(Ok({"buttons"}).find("7   23   2      0      Custom 2\n"), std::string::npos);
-    EXPECT_EQ(Ok({"--json", "macro", "delete", "2"}),
-              R"({"id":2,"name":"Custom 2","buttons":[{"profile":1,"key_code":7}]})"
-              "\n");
+    const nlohmann::json deleted = Answer({"macro", "delete", "2"});
+    EXPECT_EQ(deleted["id"], 2);
+    EXPECT_EQ(deleted["name"], "Custom 2");
+    EXPECT_EQ(deleted["buttons"], nlohmann::json::parse(R"([{"profile":1,"key_code":7}])"));
 }
 
 TEST_F(ButtonMacroCommandsTest, ExchangeFilesRoundTripThroughTheCommandLine) {
@@ -157,7 +179,9 @@ TEST_F(ButtonMacroCommandsTest, ExchangeFilesRoundTripThroughTheCommandLine) {
     Ok({"set", "report_rate", "3"});
     Ok({"profile", "export", data.file("p.xml")});
     Ok({"--profile", "4", "profile", "import", data.file("p.xml")});
-    EXPECT_EQ(Ok({"--profile", "4", "--json", "buttons"}), Ok({"--json", "buttons"}));
+    nlohmann::json imported = Answer({"--profile", "4", "buttons"});
+    EXPECT_EQ(imported["profile"], 4);
+    EXPECT_EQ(imported["buttons"], Answer({"buttons"})["buttons"]);
     EXPECT_EQ(Ok({"--profile", "4", "get", "report_rate"}), "3\n");
 
     data.write("bad.xml",

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "cli/DeviceSession.h"
@@ -15,40 +16,57 @@ namespace {
 // The shipped catalogue, whatever folder the test runs from.
 const std::string kCatalogue = std::string(QUILLON_SOURCE_DIR) + "/data/config.xml";
 
+// The --json answer when no supported interface is found.
+const std::string kNoMouse = R"({"connection_mode":-1,"connection":"none","entries":[]})"
+                             "\n";
+
 test::CliResult RunCli(std::vector<std::string> args) {
     args.insert(args.begin(), {"--config", kCatalogue});
     return test::RunCli(args);
 }
 
 TEST(DevicesCommand, ListsEveryEntryAndTheActiveConnectionAsJson) {
+    const nlohmann::json wired = {{"index", 0},
+                                  {"vid", "1915"},
+                                  {"pid", "ae1c"},
+                                  {"connection_mode", 0},
+                                  {"online", true},
+                                  {"path", "virtual/hidraw1"},
+                                  {"manufacturer", "Quillon"},
+                                  {"product", "Quillon Q1 (virtual)"}};
+    auto receiver = [](int index, const char* path, bool online) {
+        return nlohmann::json{{"index", index},
+                              {"vid", "1915"},
+                              {"pid", "ae11"},
+                              {"connection_mode", 1},
+                              {"online", online},
+                              {"path", path},
+                              {"manufacturer", "Quillon"},
+                              {"product", "Quillon 2.4G Receiver (virtual)"}};
+    };
+    const nlohmann::json bluetooth = {{"index", 0},         {"vid", "1915"},
+                                      {"pid", "ae12"},      {"connection_mode", 2},
+                                      {"online", true},     {"path", "virtual/hidraw0"},
+                                      {"manufacturer", ""}, {"product", ""}};
     struct Case {
         const char* emulate;
-        std::string json;
+        int mode;
+        const char* connection;
+        nlohmann::json entries;
     };
-    const std::string wired =
-        R"j({"index":0,"vid":"1915","pid":"ae1c","mode":0,"online":1,"path":"virtual/hidraw1",)j"
-        R"j("manufacturer":"Quillon","product":"Quillon Q1 (virtual)"})j";
-    const std::string receiver = R"j("manufacturer":"Quillon",)j"
-                                 R"j("product":"Quillon 2.4G Receiver (virtual)"})j";
     const Case cases[] = {
-        {"--emulate=wired+receiver",
-         R"j({"connection_mode":0,"entries":[)j" + wired +
-             R"j(,{"index":1,"vid":"1915","pid":"ae11","mode":1,"online":1,)j"
-             R"j("path":"virtual/hidraw3",)j" +
-             receiver + "]}"},
-        {"--emulate", R"j({"connection_mode":0,"entries":[)j" + wired + "]}"},
-        {"--emulate=receiver-asleep",
-         R"j({"connection_mode":-1,"entries":[{"index":0,"vid":"1915","pid":"ae11","mode":1,)j"
-         R"j("online":0,"path":"virtual/hidraw1",)j" +
-             receiver + "]}"},
-        {"--emulate=bluetooth",
-         R"j({"connection_mode":2,"entries":[{"index":0,"vid":"1915","pid":"ae12","mode":2,)j"
-         R"j("online":1,"path":"virtual/hidraw0","manufacturer":"","product":""}]})j"},
+        {"--emulate=wired+receiver", 0, "wired", {wired, receiver(1, "virtual/hidraw3", true)}},
+        {"--emulate", 0, "wired", {wired}},
+        {"--emulate=receiver-asleep", -1, "none", {receiver(0, "virtual/hidraw1", false)}},
+        {"--emulate=bluetooth", 2, "bluetooth", {bluetooth}},
     };
     for (const Case& c : cases) {
         test::CliResult result = RunCli({c.emulate, "--json", "devices"});
         EXPECT_EQ(result.status, 0) << c.emulate << ": " << result.err;
-        EXPECT_EQ(result.out, c.json + "\n") << c.emulate;
+        EXPECT_EQ(nlohmann::json::parse(result.out), (nlohmann::json{{"connection_mode", c.mode},
+                                                                     {"connection", c.connection},
+                                                                     {"entries", c.entries}}))
+            << c.emulate;
     }
 }
 
@@ -67,7 +85,7 @@ TEST(DevicesCommand, PrintsATableForPeople) {
 TEST(DevicesCommand, RealHardwareHereHasNoMouse) {
     test::CliResult result = RunCli({"--json", "devices"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "{\"connection_mode\":-1,\"entries\":[]}\n");
+    EXPECT_EQ(result.out, kNoMouse);
     result = RunCli({"devices"});
     EXPECT_EQ(result.out, "No supported mouse found.\nConnection mode: -1 (none)\n");
 }
@@ -96,7 +114,7 @@ TEST(DevicesCommand, WithoutACatalogueNoMouseIsAccepted) {
     unsetenv("QUILLON_RESOURCE_DIR");
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.err.find("warning: cannot read the device catalogue"), std::string::npos);
-    EXPECT_EQ(result.out, "{\"connection_mode\":-1,\"entries\":[]}\n");
+    EXPECT_EQ(result.out, kNoMouse);
 
     // One the user named must be read.
     result =

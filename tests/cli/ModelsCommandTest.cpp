@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 
 #include "support/CliRun.h"
 #include "support/TempDir.h"
@@ -13,13 +14,16 @@ TEST(ModelsCommand, PrintsTheShippedCatalogueAsJson) {
         {"--config", std::string(QUILLON_SOURCE_DIR) + "/data/config.xml", "--json", "models"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_NE(
-        r.out.find(R"("models":[{"name":"Quillon Q1","device_type":101,"device_attr":"Q1"}])"),
-        std::string::npos)
-        << r.out;
-    EXPECT_NE(r.out.find(R"("mode":0,"vid":"1915","pid":"ae1c")"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find(R"("hid_interface":"MI_01&COL02")"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find(R"("software":{"version":"1.0.0")"), std::string::npos) << r.out;
+    const nlohmann::json answer = nlohmann::json::parse(r.out);
+    EXPECT_EQ(
+        answer["models"],
+        (nlohmann::json{{{"name", "Quillon Q1"}, {"device_type", 101}, {"device_attr", "Q1"}}}));
+    const nlohmann::json& wired = answer["modes"][0];
+    EXPECT_EQ(wired["connection_mode"], 0);
+    EXPECT_EQ(wired["vid"], "1915");
+    EXPECT_EQ(wired["pid"], "ae1c");
+    EXPECT_EQ(wired["hid_interface"], "MI_01&COL02");
+    EXPECT_EQ(answer["software"]["version"], "1.0.0");
 }
 
 TEST(ModelsCommand, ANamedCatalogueThatCannotBeReadIsAnError) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -34,30 +35,36 @@ class StoreCommandsTest : public ::testing::Test {
 TEST_F(StoreCommandsTest, FirstUseCreatesTheDatabaseWithTheFiveProfiles) {
     CliResult json = Run({"--json", "profile", "list"});
     ASSERT_EQ(json.status, 0) << json.err;
-    EXPECT_EQ(json.out,
-              "{\"profiles\":[{\"id\":1,\"name\":\"800\",\"active\":true},"
-              "{\"id\":2,\"name\":\"801\",\"active\":false},"
-              "{\"id\":3,\"name\":\"811\",\"active\":false},"
-              "{\"id\":4,\"name\":\"821\",\"active\":false},"
-              "{\"id\":5,\"name\":\"831\",\"active\":false}]}\n");
+    // Stored names are text ids ("800"); both forms show the words the window shows.
+    nlohmann::json profiles = nlohmann::json::array();
+    for (int profile = 1; profile <= 5; ++profile) {
+        profiles.push_back({{"profile", profile},
+                            {"name", "Profile " + std::to_string(profile)},
+                            {"active", profile == 1}});
+    }
+    EXPECT_EQ(nlohmann::json::parse(json.out), (nlohmann::json{{"profiles", profiles}}));
     EXPECT_TRUE(std::filesystem::exists(DbPath()));
 
     CliResult text = Run({"profile", "list"});
     ASSERT_EQ(text.status, 0);
     EXPECT_EQ(text.out,
               "id  name        status\n"
-              "1   800         active\n"
-              "2   801\n"
-              "3   811\n"
-              "4   821\n"
-              "5   831\n");
+              "1   Profile 1   active\n"
+              "2   Profile 2\n"
+              "3   Profile 3\n"
+              "4   Profile 4\n"
+              "5   Profile 5\n");
 }
 
 TEST_F(StoreCommandsTest, ProfileUseMarksTheProfileThatLaterCommandsAddress) {
     CliResult use = Run({"--json", "profile", "use", "3"});
     ASSERT_EQ(use.status, 0) << use.err;
-    EXPECT_EQ(use.out, "{\"active\":3}\n");
-    EXPECT_NE(Run({"profile", "list"}).out.find("3   811         active"), std::string::npos);
+    EXPECT_EQ(nlohmann::json::parse(use.out), (nlohmann::json{{"profile", 3},
+                                                              {"name", "Profile 3"},
+                                                              {"active", true},
+                                                              {"stored", true},
+                                                              {"sent", false}}));
+    EXPECT_NE(Run({"profile", "list"}).out.find("3   Profile 3   active"), std::string::npos);
 
     EXPECT_EQ(Run({"set", "dpi_index", "4"}).out,
               "profile 3: dpi_index = 4, stored; no mouse connected — `quillonctl apply` sends it "
@@ -67,15 +74,22 @@ TEST_F(StoreCommandsTest, ProfileUseMarksTheProfileThatLaterCommandsAddress) {
     ASSERT_EQ(Run({"--profile", "5", "set", "dpi_index", "0"}).status, 0);
     EXPECT_EQ(Run({"get", "dpi_index"}).out, "4\n") << "--profile does not change the active one";
     EXPECT_EQ(Run({"--profile", "5", "--json", "get", "dpi_index"}).out,
-              "{\"profile\":5,\"key\":\"dpi_index\",\"value\":\"0\"}\n");
+              R"({"profile":5,"key":"dpi_index","value":0})"
+              "\n");
 }
 
 TEST_F(StoreCommandsTest, ValuesListsThe27KeysOfTheProfile) {
     CliResult json = Run({"--json", "values"});
     ASSERT_EQ(json.status, 0) << json.err;
-    EXPECT_EQ(json.out.rfind("{\"version\":\"1.0.1\",\"light_mode\":\"1\",", 0), 0u) << json.out;
-    EXPECT_NE(json.out.find("\"dpi_group5_rgb\":\"8388736\"}"), std::string::npos);
-    EXPECT_EQ(std::count(json.out.begin(), json.out.end(), ':'), 27);
+    // Whole numbers as numbers; the one value that is text stays a string.
+    const nlohmann::ordered_json answer = nlohmann::ordered_json::parse(json.out);
+    EXPECT_EQ(answer["profile"], 1);
+    const nlohmann::ordered_json& values = answer["values"];
+    ASSERT_EQ(values.size(), 27u) << json.out;
+    EXPECT_EQ(values.begin().key(), "version");
+    EXPECT_EQ(values["version"], "1.0.1");
+    EXPECT_EQ(values["light_mode"], 1);
+    EXPECT_EQ(values["dpi_group5_rgb"], 8388736);
 
     CliResult text = Run({"values"});
     EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 27);

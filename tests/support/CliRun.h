@@ -1,5 +1,6 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,6 +21,11 @@ inline CliResult RunCli(const std::vector<std::string>& args) {
     std::ostringstream err;
     int status = cli::Run(args, out, err);
     return {status, out.str(), err.str()};
+}
+
+// What a --json run printed, parsed; throws (failing the test) when it is not one JSON value.
+inline nlohmann::json ParsedOut(const CliResult& result) {
+    return nlohmann::json::parse(result.out);
 }
 
 }  // namespace quillon::test
