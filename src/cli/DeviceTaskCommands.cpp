@@ -241,7 +241,7 @@ int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
     } else {
         context.out << "Profile " << profile << " has its default buttons and settings again ("
                     << PerformanceSummary(session) << ")"
-                    << "; " << WhatHappened(context, sent) << ".\n";
+                    << "; " << WhatHappened(context, session, sent) << ".\n";
     }
     return kExitOk;
 }

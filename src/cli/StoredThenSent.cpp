@@ -49,25 +49,29 @@ MouseParts PartsOfKey(const std::string& key) {
     return {.performance = true};
 }
 
-std::string WhatHappened(const CliContext& context, bool sent) {
+std::string WhatHappened(const CliContext& context, WorkerSession& session, bool sent) {
     if (sent) {
         return "stored and sent to the mouse";
     }
-    return WhatHappened(context.options.noSend ? NotSent::NoSend : NotSent::NoMouse, 0);
+    return WhatHappened(context.options.noSend ? NotSent::NoSend : NotSent::NoMouse, session);
 }
 
-std::string WhatHappened(NotSent reason, int profile) {
+std::string WhatHappened(NotSent reason, WorkerSession& session) {
+    const std::string profile = std::to_string(session.Profile());
     switch (reason) {
         case NotSent::NoSend:
             return "stored; not sent (--no-send) — `quillonctl apply` sends it later";
         case NotSent::OtherProfile:
-            return "stored; profile " + std::to_string(profile) +
-                   " is not the one the mouse plays — `quillonctl profile use " +
-                   std::to_string(profile) + "` sends it";
+            return "stored; profile " + profile +
+                   " is not the one the mouse plays — `quillonctl profile use " + profile +
+                   "` sends it";
         case NotSent::NoMouse:
             break;
     }
-    return "stored; no mouse connected — `quillonctl apply` sends it later";
+    if (!session.Devices().Status().present) {
+        return "stored; no mouse connected — `quillonctl apply` sends it later";
+    }
+    return "stored; " + session.NoMouseReason() + " — `quillonctl apply` sends it later";
 }
 
 int StoredThenSent(CliContext& context, WorkerSession& session, const std::string& what,
@@ -106,7 +110,7 @@ int StoredThenSent(CliContext& context, WorkerSession& session, const std::strin
         }
     }
     const std::string happened =
-        notSent ? WhatHappened(*notSent, session.Profile()) : WhatHappened(context, true);
+        notSent ? WhatHappened(*notSent, session) : WhatHappened(context, session, true);
     if (context.options.json) {
         json["stored"] = true;
         json["sent"] = !notSent;

@@ -34,8 +34,8 @@ MouseParts PartsOfKey(const std::string& key);
 enum class NotSent { NoSend, NoMouse, OtherProfile };
 
 // "stored and sent to the mouse", or why it was only stored and how to send it later.
-std::string WhatHappened(const CliContext& context, bool sent);
-std::string WhatHappened(NotSent reason, int profile);
+std::string WhatHappened(const CliContext& context, WorkerSession& session, bool sent);
+std::string WhatHappened(NotSent reason, WorkerSession& session);
 
 // The one rule for what reaches the mouse: after a change was stored, its parts are sent when
 // a mouse takes commands and --no-send was not given. The performance parts belong to the

@@ -1,5 +1,7 @@
 #include "cli/WorkerSession.h"
 
+#include <algorithm>
+
 namespace quillon::cli {
 
 WorkerSession::WorkerSession(CliContext& context)
@@ -44,25 +46,36 @@ bool WorkerSession::HasMouse() const {
     return status.present && status.connected && status.mode != kBluetoothMode;
 }
 
-int WorkerSession::RequireMouse() {
+std::string WorkerSession::NoMouseReason() {
     if (HasMouse()) {
-        return kExitOk;
+        return {};
     }
     if (std::string problem = devices_.PermissionProblem(); !problem.empty()) {
-        return context_.Fail(kExitNoDevice, problem);
+        return problem;
     }
     const DeviceStatus& status = devices_.Status();
     if (!status.present) {
-        return context_.Fail(kExitNoDevice, "no Quillon mouse is connected");
+        return "no Quillon mouse is connected";
     }
     if (status.mode == kBluetoothMode) {
-        return context_.Fail(kExitNoDevice,
-                             "the mouse is connected over Bluetooth, which carries no settings; "
-                             "connect the cable or the receiver");
+        std::vector<DeviceEntryInfo> entries;
+        devices_.Manager().Collect(entries);
+        const bool receiver = std::any_of(entries.begin(), entries.end(), [](const auto& entry) {
+            return entry.mode == kReceiverMode;
+        });
+        // Of a receiver and Bluetooth, Bluetooth is the connection the mouse is on.
+        return receiver ? "the receiver and Bluetooth are both connected, and Bluetooth, which "
+                          "carries no settings, is the active connection; switch the mouse to "
+                          "its receiver or connect the cable"
+                        : "the mouse is connected over Bluetooth, which carries no settings; "
+                          "connect the cable or the receiver";
     }
-    return context_.Fail(kExitNoDevice,
-                         "the receiver is connected but the mouse does not answer (switched off "
-                         "or asleep)");
+    return "the receiver is connected but the mouse does not answer (switched off or asleep)";
+}
+
+int WorkerSession::RequireMouse() {
+    const std::string reason = NoMouseReason();
+    return reason.empty() ? kExitOk : context_.Fail(kExitNoDevice, reason);
 }
 
 int WorkerSession::CheckAnswered(const std::string& what) {

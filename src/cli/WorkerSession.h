@@ -34,6 +34,8 @@ class WorkerSession {
     // Whether a mouse that takes commands is connected: by cable or through a receiver whose
     // mouse answers (Bluetooth is recognised but not configured).
     bool HasMouse() const;
+    // Why no such mouse is there, in the user's terms with what to do; empty when one is.
+    std::string NoMouseReason();
     // kExitOk with such a mouse; otherwise prints why there is none and returns kExitNoDevice.
     int RequireMouse();
 

@@ -78,7 +78,8 @@ TEST(SendRuleTest, ChangesAreStoredThenSentOnlyToAConnectedMouseWithoutNoSend) {
     const std::vector<Situation> situations = {
         {"wired", false, true, "stored and sent to the mouse."},
         {"bluetooth", false, false,
-         "stored; no mouse connected — `quillonctl apply` sends it later."},
+         "stored; the mouse is connected over Bluetooth, which carries no settings; connect the "
+         "cable or the receiver — `quillonctl apply` sends it later."},
         {"wired", true, false, "stored; not sent (--no-send) — `quillonctl apply` sends it later."},
     };
     for (const Command& command : commands) {

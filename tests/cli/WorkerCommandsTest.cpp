@@ -56,22 +56,36 @@ TEST_F(WorkerCommandsTest, ValuesAppliedToTheMouseReadBackIntoAFreshDatabase) {
     EXPECT_TRUE(Has(buttons.out, R"({"key_code":5,"type":2,"value":1,)")) << buttons.out;
 }
 
+// Both the stored-only changes and the refused commands say why in the user's terms.
 TEST_F(WorkerCommandsTest, ChangesWithoutAConfigurableMouseAreStoredButNotSent) {
-    for (const std::string links : {"bluetooth", "receiver-asleep"}) {
-        test::CliResult r = Run({"dpi", "set", "1", "1249"}, "data", links);
+    struct Case {
+        const char* links;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"bluetooth",
+         "the mouse is connected over Bluetooth, which carries no settings; connect "
+         "the cable or the receiver"},
+        {"receiver-asleep", "the receiver is connected but the mouse does not answer"},
+        // Of the two, Bluetooth is the active connection.
+        {"receiver+bluetooth",
+         "the receiver and Bluetooth are both connected, and Bluetooth, "
+         "which carries no settings, is the active connection"},
+    };
+    for (const Case& c : cases) {
+        test::CliResult r = Run({"dpi", "set", "1", "1249"}, "data", c.links);
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_TRUE(Has(r.out,
-                        "1200 DPI (1249 rounded to the nearest 100), stored; no mouse connected — "
-                        "`quillonctl apply` sends it later.\n"))
+        EXPECT_TRUE(
+            Has(r.out, std::string("1200 DPI (1249 rounded to the nearest 100), stored; ") + c.why))
             << r.out;
-        EXPECT_EQ(Run({"rate", "125"}, "data", links).status, 0);
+        EXPECT_TRUE(Has(r.out, "`quillonctl apply` sends it later.\n")) << r.out;
+        EXPECT_EQ(Run({"rate", "125"}, "data", c.links).status, 0);
         for (const std::string command : {"read", "apply", "info", "watch"}) {
             // watch waits for a mouse; --once tells the state now.
-            test::CliResult refused = command == "watch" ? Run({"--once", command}, "data", links)
-                                                         : Run({command}, "data", links);
-            EXPECT_EQ(refused.status, 2) << links << " " << command;
-            EXPECT_TRUE(Has(refused.err, links == "bluetooth" ? "Bluetooth" : "does not answer"))
-                << refused.err;
+            test::CliResult refused = command == "watch" ? Run({"--once", command}, "data", c.links)
+                                                         : Run({command}, "data", c.links);
+            EXPECT_EQ(refused.status, 2) << c.links << " " << command;
+            EXPECT_TRUE(Has(refused.err, c.why)) << refused.err;
         }
     }
     EXPECT_TRUE(Has(Run({"--json", "dpi"}).out, R"({"stage":1,"dpi":1200,)"));
