@@ -25,7 +25,9 @@ bool WriteButtons(DeviceManager& device, SettingsStore& store);
 // Stores what one code reported by the mouse means, as the assignment of the entry's button in
 // `profile`; codes that decode to nothing leave the stored assignment alone.
 void DecodeButtonEntry(SettingsStore& store, int profile, int entry, const ButtonCode& code);
-// The same for a whole table read back from the mouse, with the macro table loaded once.
-void StoreButtonTable(SettingsStore& store, int profile, const ButtonTable& table);
+// The same for a whole table read back from the mouse, against the stored macro table
+// `macros`; only the buttons whose rows change are written.
+void StoreButtonTable(SettingsStore& store, const std::vector<MacroHeader>& macros, int profile,
+                      const ButtonTable& table);
 
 }  // namespace quillon

@@ -66,8 +66,10 @@ void CommandSet::ReadButtonTables() {
     }
     // Stored after the transfers, in one commit: the store stays free while the mouse answers.
     store_.InOneTransaction([&] {
+        std::vector<MacroHeader> macros;
+        store_.LoadMacros(macros);
         for (const auto& [profile, table] : tables) {
-            StoreButtonTable(store_, profile, table);
+            StoreButtonTable(store_, macros, profile, table);
         }
     });
 }

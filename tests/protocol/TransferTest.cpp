@@ -182,7 +182,9 @@ TEST_F(TransferTest, ButtonsReadBackAsTheAssignmentsTheyCameFrom) {
     store.DeleteKeyAssignments(1);
     CommandFrame read = ButtonTableReadFrame(0);
     ASSERT_TRUE(rig.manager.SendCommand(read));
-    StoreButtonTable(store, 1, ButtonTableOfReply(read.data()));
+    std::vector<MacroHeader> macros;
+    store.LoadMacros(macros);
+    StoreButtonTable(store, macros, 1, ButtonTableOfReply(read.data()));
 
     EXPECT_EQ(QuerySql(DbPath(),
                        "SELECT key_code, macro_type, macro_value, macro_value2, macro_desc FROM "
