@@ -1,5 +1,8 @@
 #include "protocol/ButtonTransfer.h"
 
+#include "protocol/CommandChannel.h"
+#include "protocol/DeviceMirror.h"
+
 #include <optional>
 
 namespace quillon {
@@ -16,17 +19,18 @@ ProfileButtonTables BuildProfileButtonTables(SettingsStore& store) {
     return tables;
 }
 
-bool SendButtonTables(DeviceManager& device, const ProfileButtonTables& tables) {
-    bool answered = true;
+void SendButtonTables(CommandChannel& channel, const ProfileButtonTables& tables) {
+    DeviceMirror& mirror = channel.Acknowledged();
     for (int profile = 1; profile <= kWrittenProfiles; ++profile) {
-        CommandFrame frame = ButtonTableFrame(profile, tables[static_cast<size_t>(profile - 1)]);
-        answered = device.SendCommand(frame) && answered;
+        const ButtonTable& table = tables[static_cast<size_t>(profile - 1)];
+        if (mirror.HoldsButtons(profile, table)) {
+            continue;
+        }
+        CommandFrame frame = ButtonTableFrame(profile, table);
+        if (channel.Send(frame)) {
+            mirror.SetButtons(profile, table);
+        }
     }
-    return answered;
-}
-
-bool WriteButtons(DeviceManager& device, SettingsStore& store) {
-    return SendButtonTables(device, BuildProfileButtonTables(store));
 }
 
 namespace {

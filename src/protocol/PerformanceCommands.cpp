@@ -117,8 +117,15 @@ void PerformanceCommands::WriteCurrentDpi() {
 
 void PerformanceCommands::WriteReportRate() {
     ProfileValues values = Active();
-    CommandFrame frame = ReportRateFrame(values.Profile(), values.Get("report_rate"));
-    channel_.Send(frame);
+    const int rate = values.Get("report_rate");
+    DeviceMirror& mirror = channel_.Acknowledged();
+    if (mirror.HoldsReportRate(values.Profile(), rate)) {
+        return;
+    }
+    CommandFrame frame = ReportRateFrame(values.Profile(), rate);
+    if (channel_.Send(frame)) {
+        mirror.SetReportRate(values.Profile(), rate);
+    }
 }
 
 void PerformanceCommands::QueryFirmwareVersion() {
