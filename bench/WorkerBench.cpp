@@ -96,7 +96,8 @@ struct BenchRig {
         }
     }
 
-    // The framed commands of an apply, as the ApplyToDevice task runs them.
+    // The framed commands of an apply, as the ApplyToDevice task runs them; what the mouse
+    // acknowledged already is left out.
     void Apply() {
         commands.WriteMacros();
         commands.WriteButtons();
@@ -131,11 +132,35 @@ void MeasureCommands(benchmark::State& state, BenchRig& rig, Work work) {
     }
 }
 
+// Every apply whole: the mirror of what the mouse holds is forgotten before each, as after an
+// arrival or a read.
 void BM_ApplyToDevice(benchmark::State& state) {
     BenchRig rig(static_cast<int>(state.range(0)));
-    MeasureCommands(state, rig, [&] { rig.Apply(); });
+    MeasureCommands(state, rig, [&] {
+        rig.commands.ForgetAcknowledged();
+        rig.Apply();
+    });
 }
 BENCHMARK(BM_ApplyToDevice)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// An apply after one button changed, the mouse holding everything else: the counter
+// "commands" is what reaches the mouse.
+void BM_ApplyOneButtonChange(benchmark::State& state) {
+    BenchRig rig(static_cast<int>(state.range(0)));
+    rig.Apply();
+    KeyAssignment key;
+    key.profile = 3;
+    key.key_code = 5;
+    key.macro_type = kMacroFunctionType;
+    key.macro_desc = "macro";
+    int turn = 0;
+    MeasureCommands(state, rig, [&] {
+        key.macro_value = 1 + turn++ % 2;  // macro 1, then macro 2: the table changes each time
+        rig.store.SaveKeyAssignment(key);
+        rig.Apply();
+    });
+}
+BENCHMARK(BM_ApplyOneButtonChange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ReadDeviceSettings(benchmark::State& state) {
     BenchRig rig(static_cast<int>(state.range(0)));

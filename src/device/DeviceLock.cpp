@@ -78,6 +78,10 @@ bool DeviceLock::Acquire(std::chrono::milliseconds wait) {
         std::this_thread::sleep_for(kRetryGap);
     }
     const std::string holder = "process " + std::to_string(::getpid()) + " (" + ProcessName() + ")";
+    std::string previous(holder.size() + 1, '\0');
+    const ssize_t read = ::pread(fd, previous.data(), previous.size(), 0);
+    followedAnother_ = read != static_cast<ssize_t>(holder.size()) ||
+                       previous.compare(0, holder.size(), holder) != 0;
     if (::ftruncate(fd, 0) == 0) {
         // Only a courtesy for whoever waits: a failed write leaves the lock just as good.
         [[maybe_unused]] ssize_t written = ::pwrite(fd, holder.data(), holder.size(), 0);

@@ -21,6 +21,9 @@ class DeviceLock {
     bool Acquire(std::chrono::milliseconds wait);
     void Release();
     bool Held() const { return fd_ >= 0; }
+    // Whether the last Acquire found the file written by another holder (or by none): another
+    // process may have talked to the mouse since this one last held it.
+    bool FollowedAnother() const { return followedAnother_; }
     const std::string& Key() const { return key_; }
 
     // "process 1234 (quillonctl)" as the holder wrote it; "another process" when it wrote
@@ -33,6 +36,7 @@ class DeviceLock {
   private:
     std::string key_;
     int fd_ = -1;
+    bool followedAnother_ = true;
 };
 
 }  // namespace quillon

@@ -243,6 +243,7 @@ HidDevice* DeviceManager::ActiveInterface() {
     if (active_ == nullptr) {
         const DeviceEntry* chosen = ChooseLocked();
         active_ = chosen != nullptr ? chosen->handle.get() : nullptr;
+        ++linkGeneration_;
     }
     return active_;
 }
@@ -317,6 +318,10 @@ bool DeviceManager::LockTransfers(std::chrono::milliseconds wait) {
         if (!lock_->Acquire(wait)) {
             return false;
         }
+        if (lock_->FollowedAnother()) {
+            std::lock_guard lock(mutex_);
+            ++linkGeneration_;
+        }
         DrainForeignReplies(*active);
     }
     std::lock_guard lock(mutex_);
@@ -350,6 +355,11 @@ void DeviceManager::UnlockTransfers() {
     if (lockDepth_ > 0 && --lockDepth_ == 0 && lock_) {
         lock_->Release();
     }
+}
+
+std::uint64_t DeviceManager::LinkGeneration() const {
+    std::lock_guard lock(mutex_);
+    return linkGeneration_;
 }
 
 std::string DeviceManager::TransferLockHolder() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -91,6 +92,10 @@ class DeviceManager {
     void UnlockTransfers();
     // Who holds the lock that the last failed LockTransfers waited for.
     std::string TransferLockHolder() const;
+    // Moves on whenever what this process sent no longer tells what the mouse holds: an
+    // interface was chosen afresh (after an enumeration, a close or a clear, even the same one)
+    // or LockTransfers found that another process had held the mouse since this one did.
+    std::uint64_t LinkGeneration() const;
 
     // Notifications held beyond this many push the oldest out.
     static constexpr std::size_t kHeldNotificationLimit = 64;
@@ -126,6 +131,7 @@ class DeviceManager {
     std::deque<std::vector<std::uint8_t>> held_;
     std::unique_ptr<DeviceLock> lock_;  // the lock last asked for
     int lockDepth_ = 0;
+    std::uint64_t linkGeneration_ = 0;
 };
 
 }  // namespace quillon

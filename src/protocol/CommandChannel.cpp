@@ -13,7 +13,14 @@ bool CommandChannel::Send(CommandFrame& frame) {
 void CommandChannel::Count(bool answered) {
     if (!answered) {
         ++unanswered_;
+        mirror_.Forget();
     }
+}
+
+DeviceMirror& CommandChannel::Acknowledged() {
+    devices_.ActiveInterface();  // an interface chosen now moves the generation first
+    mirror_.Follow(devices_.LinkGeneration());
+    return mirror_;
 }
 
 }  // namespace quillon

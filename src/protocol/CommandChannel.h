@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "device/CommandFrame.h"
+#include "protocol/DeviceMirror.h"
 
 namespace quillon {
 
@@ -10,7 +11,9 @@ class DeviceManager;
 
 // The channel as the device commands use it. The commands themselves carry on whatever the
 // mouse answers; the count of commands it left unanswered lets a caller that reports to a
-// person (the command line) tell a silent failure from success.
+// person (the command line) tell a silent failure from success. It also keeps the mirror of
+// what the mouse acknowledged, which any command left unanswered makes it forget: the mouse may
+// have taken the command or not.
 class CommandChannel {
   public:
     explicit CommandChannel(DeviceManager& devices) : devices_(devices) {}
@@ -24,10 +27,13 @@ class CommandChannel {
     void ResetCount() { unanswered_ = 0; }
 
     DeviceManager& Devices() { return devices_; }
+    // The mirror, forgotten first when the link changed since it was filled. Worker thread.
+    DeviceMirror& Acknowledged();
 
   private:
     DeviceManager& devices_;
     std::atomic<int> unanswered_ = 0;
+    DeviceMirror mirror_;
 };
 
 }  // namespace quillon

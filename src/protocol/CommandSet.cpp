@@ -26,6 +26,8 @@ CommandSet::CommandSet(DeviceManager& devices, SettingsStore& store, WorkerHost&
       poll_(devices, store, host, queue, typer) {}
 
 bool CommandSet::ReadDeviceSettings() {
+    // What the mouse holds is taken from it now, whatever was sent before.
+    ForgetAcknowledged();
     performance_.ReadBattery();
     ReadButtonTables();
     performance_.ReadPerformanceBlock();
@@ -33,6 +35,7 @@ bool CommandSet::ReadDeviceSettings() {
 }
 
 void CommandSet::FactoryResetProcedure() {
+    ForgetAcknowledged();
     host_.LoadProfileState();
     lightMode_.WriteLightMode();
     host_.RefreshButtonPage();
@@ -51,6 +54,7 @@ void CommandSet::FactoryResetProcedure() {
     performance_.WritePerformanceBlock();
     lightMode_.WriteLightMode();
     performance_.ReadBattery();
+    ForgetAcknowledged();
 }
 
 void CommandSet::ReadButtonTables() {
@@ -66,14 +70,22 @@ void CommandSet::ReadButtonTables() {
     }
     // Stored after the transfers, in one commit: the store stays free while the mouse answers.
     store_.InOneTransaction([&] {
+        std::vector<MacroHeader> macros;
+        store_.LoadMacros(macros);
         for (const auto& [profile, table] : tables) {
-            StoreButtonTable(store_, profile, table);
+            StoreButtonTable(store_, macros, profile, table);
         }
     });
 }
 
 void CommandSet::WriteButtons() {
-    channel_.Count(quillon::WriteButtons(devices_, store_));
+    SendButtonTables(channel_, BuildProfileButtonTables(store_));
+}
+
+void CommandSet::PollNotifications(const GiveWay& giveWay) {
+    if (poll_.Poll(giveWay)) {
+        ForgetAcknowledged();  // the mouse changed something itself
+    }
 }
 
 bool CommandSet::LockDevice(int waitMs) {
@@ -95,7 +107,15 @@ bool CommandSet::WriteMacros() {
     if (!fits) {
         return false;  // nothing of a table the mouse cannot hold is sent
     }
-    channel_.Count(SendMacroImage(devices_, image));
+    DeviceMirror& mirror = channel_.Acknowledged();
+    if (mirror.HoldsMacros(image)) {
+        return true;
+    }
+    const bool answered = SendMacroImage(devices_, image);
+    channel_.Count(answered);
+    if (answered) {
+        mirror.SetMacros(image);
+    }
     return true;
 }
 

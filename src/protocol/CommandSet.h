@@ -36,11 +36,12 @@ class CommandSet : public DeviceOperations {
     void ShowFirmwareVersions() override { performance_.ShowFirmwareVersions(); }
     void QueryFirmwareVersion() override { performance_.QueryFirmwareVersion(); }
     void FactoryResetProcedure() override;
-    void PollNotifications(const GiveWay& giveWay) override { poll_.Poll(giveWay); }
+    void PollNotifications(const GiveWay& giveWay) override;
     void InterruptPoll() override { poll_.Interrupt(); }
     bool CanPoll() override { return poll_.CanRead(); }
     bool LockDevice(int waitMs) override;
     void UnlockDevice() override;
+    void ForgetAcknowledged() override { channel_.Acknowledged().Forget(); }
 
     // Commands the mouse left unanswered since the count was last reset.
     CommandChannel& Channel() { return channel_; }

@@ -31,6 +31,9 @@ class DeviceOperations {
     // false when another process still held it after `waitMs`.
     virtual bool LockDevice(int waitMs) = 0;
     virtual void UnlockDevice() = 0;
+    // Writes leave out what the mouse acknowledged since it was last read or connected (button
+    // tables, macro image, report rate); this makes the next ones send everything again.
+    virtual void ForgetAcknowledged() {}
     // One notification poll. A read that waits on a silent mouse ends early once `giveWay`
     // holds (a task was queued, the worker is stopping).
     using GiveWay = std::function<bool()>;

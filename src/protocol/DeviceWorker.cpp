@@ -105,12 +105,15 @@ void DeviceWorker::RunTask(int id) {
             Settle();
             break;
         case DeviceTask::RestoreDefaults:
+            // Sent whole, and the next apply too: the mouse's defaults came back with it.
+            operations_.ForgetAcknowledged();
             operations_.WriteButtons();
             operations_.WritePerformanceBlock();
             operations_.WriteCurrentDpi();
             operations_.WriteReportRate();
             host_.RestorePointerDefaults();
             operations_.ResetLightMode();
+            operations_.ForgetAcknowledged();
             Settle();
             host_.PostMessage(MSG_TASK_DONE, 0, kTaskDoneRestored);
             break;

@@ -16,17 +16,21 @@ NotificationPoll::NotificationPoll(DeviceManager& devices, SettingsStore& store,
                                    TaskQueue& queue, TextTyper& typer)
     : devices_(devices), store_(store), host_(host), queue_(queue), typer_(typer) {}
 
-void NotificationPoll::Poll(const std::function<bool()>& giveWay) {
+bool NotificationPoll::Poll(const std::function<bool()>& giveWay) {
     Clock::Duration now = devices_.GetClock().Now();
     if (lastPoll_ && now - *lastPoll_ < milliseconds(kMinGapMs)) {
-        return;
+        return false;
     }
     lastPoll_ = now;
     NotificationReport report{};
     bool held = false;
-    if (ReadReport(report, giveWay, held)) {
-        Handle(DecodeNotification(report), held);
+    if (!ReadReport(report, giveWay, held)) {
+        return false;
     }
+    const Notification note = DecodeNotification(report);
+    Handle(note, held);
+    return note.kind != Notification::Kind::None && note.kind != Notification::Kind::Battery &&
+           note.kind != Notification::Kind::Emoji;
 }
 
 bool NotificationPoll::ReadReport(NotificationReport& report, const std::function<bool()>& giveWay,

@@ -27,8 +27,9 @@ class NotificationPoll {
 
     // Reads one report and acts on it. At most one read per kMinGapMs; returns at once when
     // called sooner. The read waits up to kReadTimeoutMs for a silent mouse, but gives up as
-    // soon as `giveWay` holds.
-    void Poll(const std::function<bool()>& giveWay);
+    // soon as `giveWay` holds. True when the report may tell of a change made on the mouse
+    // itself (anything but battery, emoji and nothing at all).
+    bool Poll(const std::function<bool()>& giveWay);
     // Ends the read of a poll now waiting (a task was queued, the worker stops). Any thread.
     void Interrupt();
     // Whether a poll could read anything now: a device is listed that carries reports.

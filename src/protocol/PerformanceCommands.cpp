@@ -40,36 +40,40 @@ ProfileValues PerformanceCommands::Active() const {
 }
 
 PerformanceValues PerformanceCommands::Load(const ProfileValues& values) {
+    const SettingsStore::ValueTexts texts = values.LoadTexts();
+    auto number = [&](std::string_view key) { return ProfileValues::NumberOf(texts, key); };
     PerformanceValues v;
     for (const KeyField& k : kLeadingKeys) {
-        v.*k.field = values.Get(k.key);
+        v.*k.field = number(k.key);
     }
-    v.dpiIndex = values.Get("dpi_index");
+    v.dpiIndex = number("dpi_index");
     for (int stage = 0; stage < kStageCount; ++stage) {
-        v.dpi[stage] = values.Get(ProfileValues::DpiValueKey(stage));
-        v.rgb[stage] = values.Get(ProfileValues::DpiColourKey(stage));
+        v.dpi[stage] = number(ProfileValues::DpiValueKey(stage));
+        v.rgb[stage] = number(ProfileValues::DpiColourKey(stage));
     }
     for (const KeyField& k : kTrailingKeys) {
-        v.*k.field = values.Get(k.key);
+        v.*k.field = number(k.key);
     }
     return v;
 }
 
 void PerformanceCommands::Store(const ProfileValues& values, const PerformanceReading& reading) {
     const PerformanceValues& v = reading.values;
+    ProfileValues::Numbers numbers;
     for (const KeyField& k : kLeadingKeys) {
-        values.Set(k.key, v.*k.field);
+        numbers.emplace_back(k.key, v.*k.field);
     }
-    values.Set("dpi_count", v.dpiFlag);
-    values.Set("dpi_index", v.dpiIndex);
+    numbers.emplace_back("dpi_count", v.dpiFlag);
+    numbers.emplace_back("dpi_index", v.dpiIndex);
     for (int stage = 0; stage < kStageCount; ++stage) {
         if (reading.dpiValid[stage]) {
-            values.Set(ProfileValues::DpiValueKey(stage), v.dpi[stage]);
+            numbers.emplace_back(ProfileValues::DpiValueKey(stage), v.dpi[stage]);
         }
     }
     for (const KeyField& k : kTrailingKeys) {
-        values.Set(k.key, v.*k.field);
+        numbers.emplace_back(k.key, v.*k.field);
     }
+    values.SetChanged(numbers);
 }
 
 void PerformanceCommands::ReadBattery() {
@@ -113,8 +117,15 @@ void PerformanceCommands::WriteCurrentDpi() {
 
 void PerformanceCommands::WriteReportRate() {
     ProfileValues values = Active();
-    CommandFrame frame = ReportRateFrame(values.Profile(), values.Get("report_rate"));
-    channel_.Send(frame);
+    const int rate = values.Get("report_rate");
+    DeviceMirror& mirror = channel_.Acknowledged();
+    if (mirror.HoldsReportRate(values.Profile(), rate)) {
+        return;
+    }
+    CommandFrame frame = ReportRateFrame(values.Profile(), rate);
+    if (channel_.Send(frame)) {
+        mirror.SetReportRate(values.Profile(), rate);
+    }
 }
 
 void PerformanceCommands::QueryFirmwareVersion() {

@@ -23,6 +23,7 @@ class PerformanceCommands {
     void WritePerformanceBlock();
     // The stored current stage and its DPI.
     void WriteCurrentDpi();
+    // The stored rate, unless the mouse acknowledged it already (the channel's mirror).
     void WriteReportRate();
     // Firmware version text from command 0x03; kept when the mouse does not answer.
     void QueryFirmwareVersion();

@@ -10,16 +10,15 @@ bool SettingsStore::InsertDefaultValues(int profile) {
     // Only the keys the profile lacks: a file whose profile rows were lost keeps the values it
     // still holds instead of getting a second copy of every row.
     return InOneTransaction([&] {
-        SQLiteStatement statement;
         for (const ConfigValue& row : InsertedValues()) {
-            connection_.Prepare(statement,
-                                "INSERT INTO t_configdata(profile, key, value) SELECT ?1, ?2, ?3 "
-                                "WHERE NOT EXISTS (SELECT 1 FROM t_configdata WHERE profile = ?1 "
-                                "AND key = ?2)");
-            statement.BindInt(1, profile);
-            statement.BindText(2, row.key);
-            statement.BindText(3, row.value);
-            Stepped(statement.Step());
+            CachedStatement statement = connection_.Cached(
+                "INSERT INTO t_configdata(profile, key, value) SELECT ?1, ?2, ?3 "
+                "WHERE NOT EXISTS (SELECT 1 FROM t_configdata WHERE profile = ?1 "
+                "AND key = ?2)");
+            statement->BindInt(1, profile);
+            statement->BindText(2, row.key);
+            statement->BindText(3, row.value);
+            Stepped(statement->Step());
         }
     });
 }
@@ -35,19 +34,17 @@ bool SettingsStore::ResetProfileValues(int profile, int connectionMode) {
 bool SettingsStore::ClearAll() {
     // One transaction: a reset cut short must not leave profiles without their values.
     return InOneTransaction([this] {
-        SQLiteStatement statement;
         for (const TableColumns& table : SchemaTables()) {
-            connection_.Prepare(statement, "DELETE FROM " + std::string(table.table));
-            Stepped(statement.Step());
+            Stepped(connection_.Run("DELETE FROM " + std::string(table.table)));
         }
         // Absent from files this program creates; there the statement does not compile.
         for (std::string_view table : kOptionalTables) {
-            if (connection_.Prepare(statement, "DELETE FROM " + std::string(table)) == kSqlOk) {
-                Stepped(statement.Step());
+            CachedStatement statement = connection_.Cached("DELETE FROM " + std::string(table));
+            if (statement.PrepareResult() == kSqlOk) {
+                Stepped(statement->Step());
             }
         }
-        connection_.Prepare(statement, "DELETE FROM sqlite_sequence");
-        Stepped(statement.Step());
+        Stepped(connection_.Run("DELETE FROM sqlite_sequence"));
     });
 }
 

@@ -50,59 +50,55 @@ int SettingsStore::AddMacro(std::string_view name) {
 
 int SettingsStore::InsertMacro(const MacroHeader& macro) {
     std::lock_guard guard(lock_);
-    SQLiteStatement statement;
-    connection_.Prepare(statement, kInsertMacro);
-    statement.BindText(1, macro.name);
-    statement.BindInt(2, macro.play_type);
-    statement.BindInt(3, macro.play_times);
-    statement.BindInt(4, macro.delay_type);
-    statement.BindInt(5, macro.delay_time);
-    return InsertedId(statement.Step());
+    CachedStatement statement = connection_.Cached(kInsertMacro);
+    statement->BindText(1, macro.name);
+    statement->BindInt(2, macro.play_type);
+    statement->BindInt(3, macro.play_times);
+    statement->BindInt(4, macro.delay_type);
+    statement->BindInt(5, macro.delay_time);
+    return InsertedId(statement->Step());
 }
 
 bool SettingsStore::SetMacroName(int macroId, std::string_view name) {
     std::lock_guard guard(lock_);
-    SQLiteStatement statement;
-    connection_.Prepare(statement, "UPDATE t_macro_data SET name = ? WHERE macro_id = ?");
-    statement.BindText(1, name);
-    statement.BindInt(2, macroId);
-    return Stepped(statement.Step());
+    CachedStatement statement =
+        connection_.Cached("UPDATE t_macro_data SET name = ? WHERE macro_id = ?");
+    statement->BindText(1, name);
+    statement->BindInt(2, macroId);
+    return Stepped(statement->Step());
 }
 
 bool SettingsStore::UpdateMacro(int macroId, const MacroHeader& macro) {
     std::lock_guard guard(lock_);
-    SQLiteStatement statement;
-    connection_.Prepare(statement,
-                        "UPDATE t_macro_data SET name = ?, play_type = ?, play_times = ?, "
-                        "delay_type = ?,delay_time = ? WHERE macro_id = ?");
-    statement.BindText(1, macro.name);
-    statement.BindInt(2, macro.play_type);
-    statement.BindInt(3, macro.play_times);
-    statement.BindInt(4, macro.delay_type);
-    statement.BindInt(5, macro.delay_time);
-    statement.BindInt(6, macroId);
-    return Stepped(statement.Step());
+    CachedStatement statement = connection_.Cached(
+        "UPDATE t_macro_data SET name = ?, play_type = ?, play_times = ?, "
+        "delay_type = ?,delay_time = ? WHERE macro_id = ?");
+    statement->BindText(1, macro.name);
+    statement->BindInt(2, macro.play_type);
+    statement->BindInt(3, macro.play_times);
+    statement->BindInt(4, macro.delay_type);
+    statement->BindInt(5, macro.delay_time);
+    statement->BindInt(6, macroId);
+    return Stepped(statement->Step());
 }
 
 bool SettingsStore::GetMacro(int macroId, MacroHeader& macro) {
     std::lock_guard guard(lock_);
-    SQLiteStatement statement;
-    connection_.Prepare(statement, "SELECT * FROM t_macro_data WHERE macro_id = ?");
-    statement.BindInt(1, macroId);
-    if (!GotRow(statement.Step())) {
+    CachedStatement statement = connection_.Cached("SELECT * FROM t_macro_data WHERE macro_id = ?");
+    statement->BindInt(1, macroId);
+    if (!GotRow(statement->Step())) {
         return false;
     }
-    macro = ReadMacroHeader(statement);
+    macro = ReadMacroHeader(*statement);
     return true;
 }
 
 int SettingsStore::LoadMacros(std::vector<MacroHeader>& list) {
     std::lock_guard guard(lock_);
     list.clear();
-    SQLiteStatement statement;
-    connection_.Prepare(statement, "SELECT * FROM t_macro_data");
-    while (GotRow(statement.Step())) {
-        list.push_back(ReadMacroHeader(statement));
+    CachedStatement statement = connection_.Cached("SELECT * FROM t_macro_data");
+    while (GotRow(statement->Step())) {
+        list.push_back(ReadMacroHeader(*statement));
     }
     return static_cast<int>(list.size());
 }
@@ -117,10 +113,9 @@ bool SettingsStore::RemoveMacro(int macroId) {
 
 int SettingsStore::InsertMacroItem(const MacroItem& item) {
     std::lock_guard guard(lock_);
-    SQLiteStatement statement;
-    connection_.Prepare(statement, kInsertMacroItem);
-    BindMacroItem(statement, item);
-    return InsertedId(statement.Step());
+    CachedStatement statement = connection_.Cached(kInsertMacroItem);
+    BindMacroItem(*statement, item);
+    return InsertedId(statement->Step());
 }
 
 bool SettingsStore::InsertMacroItems(std::vector<MacroItem>& items) {
@@ -134,11 +129,10 @@ bool SettingsStore::InsertMacroItems(std::vector<MacroItem>& items) {
         return false;
     }
     bool all = true;
-    SQLiteStatement statement;
     for (const MacroItem& item : items) {
-        connection_.Prepare(statement, kInsertMacroItem);
-        BindMacroItem(statement, item);
-        all = Stepped(statement.Step()) && all;
+        CachedStatement statement = connection_.Cached(kInsertMacroItem);
+        BindMacroItem(*statement, item);
+        all = Stepped(statement->Step()) && all;
     }
     if (const int rc = transaction.Commit(); rc != kSqlOk) {
         Failed(rc);
@@ -165,20 +159,18 @@ void SettingsStore::ReadMacroItems(SQLiteStatement& statement, std::vector<Macro
 int SettingsStore::LoadMacroItems(int macroId, std::vector<MacroItem>& list) {
     std::lock_guard guard(lock_);
     list.clear();
-    SQLiteStatement statement;
-    connection_.Prepare(statement,
-                        "SELECT * FROM t_macrorecord WHERE macro_id = ? ORDER BY record_index ASC");
-    statement.BindInt(1, macroId);
-    ReadMacroItems(statement, list);
+    CachedStatement statement = connection_.Cached(
+        "SELECT * FROM t_macrorecord WHERE macro_id = ? ORDER BY record_index ASC");
+    statement->BindInt(1, macroId);
+    ReadMacroItems(*statement, list);
     return static_cast<int>(list.size());
 }
 
 int SettingsStore::LoadAllMacroItems(std::vector<MacroItem>& list) {
     std::lock_guard guard(lock_);
     list.clear();
-    SQLiteStatement statement;
-    connection_.Prepare(statement, "SELECT * FROM t_macrorecord");
-    ReadMacroItems(statement, list);
+    CachedStatement statement = connection_.Cached("SELECT * FROM t_macrorecord");
+    ReadMacroItems(*statement, list);
     // Sorted here rather than by SQLite: the rows come in record_id order, nearly sorted
     // already, and SQLite's sorter costs more than the query itself.
     auto before = [](const MacroItem& a, const MacroItem& b) {

@@ -67,6 +67,12 @@ bool SQLiteDB::Close() {
     if (handle_ == nullptr) {
         return true;
     }
+    // SQLite refuses to close while any statement lives. One still lent out is emptied too; its
+    // holder then sees an unprepared statement.
+    for (auto& [sql, slot] : cache_) {
+        slot->statement.Finalize();
+    }
+    cache_.clear();
     if (sqlite3_close(handle_) != SQLITE_OK) {
         return false;
     }
@@ -84,6 +90,28 @@ int SQLiteDB::Prepare(SQLiteStatement& statement, std::string_view sql) {
     statement.Finalize();
     return sqlite3_prepare_v2(handle_, sql.data(), static_cast<int>(sql.size()), &statement.handle_,
                               nullptr);
+}
+
+CachedStatement SQLiteDB::Cached(std::string_view sql) {
+    const auto found = cache_.find(sql);
+    if (found != cache_.end() && !found->second->lent) {
+        return CachedStatement(found->second, kSqlOk);
+    }
+    auto slot = std::make_shared<CachedStatement::Slot>();
+    const int rc = Prepare(slot->statement, sql);
+    if (rc == kSqlOk && found == cache_.end()) {
+        cache_.emplace(std::string(sql), slot);
+    }
+    return CachedStatement(std::move(slot), rc);
+}
+
+int SQLiteDB::Run(std::string_view sql) {
+    CachedStatement statement = Cached(sql);
+    if (statement.PrepareResult() != kSqlOk) {
+        return statement.PrepareResult();
+    }
+    const int rc = statement->Step();
+    return rc == kSqlDone || rc == kSqlRow ? kSqlOk : rc;
 }
 
 int SQLiteDB::Exec(const std::string& sql, RowCallback callback, void* argument) {

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "store/CachedStatement.h"
 
 struct sqlite3;
 
@@ -36,7 +40,8 @@ inline bool StepSucceeded(int rc) {
 inline constexpr int kBusyTimeoutMs = 5000;
 
 // One SQLite connection. Operations on a closed connection return SQLITE_MISUSE (21) without
-// touching SQLite.
+// touching SQLite. Its statement cache is not guarded: users on several threads serialise their
+// calls (the settings store's lock does).
 class SQLiteDB {
   public:
     SQLiteDB() = default;
@@ -50,7 +55,8 @@ class SQLiteDB {
     // write-ahead log mode with normal synchronisation (a power cut can lose the last commits,
     // never the file).
     bool Open(const std::string& path, int flags);
-    // True when closed or already closed; false when SQLite refused (the handle is kept).
+    // Finalizes the cached statements, then closes. True when closed or already closed; false
+    // when SQLite refused (a statement compiled by Prepare still lives; the handle is kept).
     bool Close();
     bool IsOpen() const { return handle_ != nullptr; }
     // True when SQLite opened the file for reading only (it does so silently when the file may
@@ -63,6 +69,15 @@ class SQLiteDB {
 
     // Compiles sql into statement, finalizing what it held before.
     int Prepare(SQLiteStatement& statement, std::string_view sql);
+    // The statement of one SQL text, compiled at its first use and kept until the connection
+    // closes or opens another file: compiling costs more than running most of the store's
+    // statements. A text whose statement is lent out already (an operation run inside another's
+    // use of the same text) gets one of its own; a text that does not compile is not kept.
+    // Another program's schema change makes SQLite compile a kept statement again by itself.
+    CachedStatement Cached(std::string_view sql);
+    // Runs one statement of no rows (BEGIN, SAVEPOINT, COMMIT ...) from the cache; kSqlOk when it
+    // completed, else SQLite's code.
+    int Run(std::string_view sql);
     using RowCallback = int (*)(void* argument, int columns, char** values, char** names);
     int Exec(const std::string& sql, RowCallback callback = nullptr, void* argument = nullptr);
 
@@ -73,6 +88,7 @@ class SQLiteDB {
 
   private:
     sqlite3* handle_ = nullptr;
+    std::map<std::string, std::shared_ptr<CachedStatement::Slot>, std::less<>> cache_;
 };
 
 }  // namespace quillon

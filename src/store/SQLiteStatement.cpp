@@ -47,6 +47,14 @@ int SQLiteStatement::Step() {
     return sqlite3_step(handle_);
 }
 
+void SQLiteStatement::Reset() {
+    if (handle_ == nullptr) {
+        return;
+    }
+    sqlite3_reset(handle_);
+    sqlite3_clear_bindings(handle_);
+}
+
 int SQLiteStatement::ColumnInt(int column) const {
     if (handle_ == nullptr) {
         return 0;

@@ -7,8 +7,8 @@ struct sqlite3_stmt;
 
 namespace quillon {
 
-// One compiled statement. A store operation keeps one of these as a local and reuses it for every
-// SQL text it runs: SQLiteDB::Prepare finalizes whatever the object held before.
+// One compiled statement. SQLiteDB::Prepare finalizes whatever the object held before; the store's
+// operations take theirs from the connection's cache (SQLiteDB::Cached) instead.
 class SQLiteStatement {
   public:
     SQLiteStatement() = default;
@@ -23,6 +23,9 @@ class SQLiteStatement {
     // Binds without copying: the bytes must stay alive until the statement has been stepped.
     int BindText(int index, std::string_view text);
     int Step();
+    // Makes the statement ready to run again with no values bound; its last step's error is not
+    // repeated.
+    void Reset();
 
     // 0 when unprepared or NULL.
     int ColumnInt(int column) const;

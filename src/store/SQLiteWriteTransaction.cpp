@@ -6,7 +6,7 @@ namespace quillon {
 
 SQLiteWriteTransaction::SQLiteWriteTransaction(SQLiteDB& db)
     : db_(db), nested_(db.InTransaction()) {
-    begun_ = db_.Exec(nested_ ? "SAVEPOINT write_part" : "BEGIN IMMEDIATE");
+    begun_ = db_.Run(nested_ ? "SAVEPOINT write_part" : "BEGIN IMMEDIATE");
     open_ = begun_ == kSqlOk;
 }
 
@@ -15,9 +15,10 @@ SQLiteWriteTransaction::~SQLiteWriteTransaction() {
         return;
     }
     if (nested_) {
-        db_.Exec("ROLLBACK TO write_part; RELEASE write_part");
+        db_.Run("ROLLBACK TO write_part");
+        db_.Run("RELEASE write_part");
     } else {
-        db_.Exec("ROLLBACK");
+        db_.Run("ROLLBACK");
     }
 }
 
@@ -25,7 +26,7 @@ int SQLiteWriteTransaction::Commit() {
     if (!open_) {
         return begun_ == kSqlOk ? kSqlMisuse : begun_;
     }
-    const int rc = db_.Exec(nested_ ? "RELEASE write_part" : "COMMIT");
+    const int rc = db_.Run(nested_ ? "RELEASE write_part" : "COMMIT");
     // A failed COMMIT leaves the transaction open; the destructor then rolls it back.
     open_ = rc != kSqlOk && db_.InTransaction();
     return rc;

@@ -269,10 +269,9 @@ DatabaseFileState SettingsStore::LastProblem() const {
 
 bool SettingsStore::RunWithId(std::string_view sql, int id) {
     std::lock_guard guard(lock_);
-    SQLiteStatement statement;
-    connection_.Prepare(statement, sql);
-    statement.BindInt(1, id);
-    return Stepped(statement.Step());
+    CachedStatement statement = connection_.Cached(sql);
+    statement->BindInt(1, id);
+    return Stepped(statement->Step());
 }
 
 int SettingsStore::InsertedId(int stepResult) {

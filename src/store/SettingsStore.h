@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -90,6 +91,10 @@ class SettingsStore {
     // The same, but false when the profile has no row for the key (LastFailure() is then 0):
     // for callers that report the value as stored.
     bool ReplaceValue(int profile, std::string_view key, std::string_view value);
+    // Every key of the profile with its text, in one query; a key with several rows gives its
+    // first, as GetValue does. Returns the count.
+    using ValueTexts = std::map<std::string, std::string, std::less<>>;
+    int LoadValues(int profile, ValueTexts& values);
 
     // ---- Profiles (ProfileRecords.cpp) ----
 

@@ -9,6 +9,7 @@
 
 #include "protocol/CommandRig.h"
 #include "protocol/PerformanceCommands.h"
+#include "store/SqlHelpers.h"
 
 namespace quillon {
 namespace {
@@ -96,6 +97,53 @@ TEST(CommandSetTest, WhatIsWrittenReadsBackIntoAFreshDatabase) {
     EXPECT_EQ(read.Get("dpi_flag"), 6);
     EXPECT_EQ(read.Get("dpi_count"), 6);
     EXPECT_EQ(read.Get("dpi_group1_value"), 1200);  // unchanged stages come back as they were
+}
+
+TEST(CommandSetTest, AReadThatFindsWhatIsStoredWritesNothingAndMendsWhatDiffers) {
+    CommandRig rig;
+    const int macro = rig.store.AddMacro("Jump");
+    KeyAssignment key;
+    key.profile = 1;
+    key.key_code = 4;
+    key.macro_type = kMacroFunctionType;
+    key.macro_value = macro;
+    key.macro_desc = "Jump";
+    ASSERT_GT(rig.store.SaveKeyAssignment(key), 0);
+    ASSERT_TRUE(rig.commands.WriteMacros());
+    rig.commands.WriteButtons();
+    rig.commands.WritePerformanceBlock();
+    ASSERT_TRUE(rig.commands.ReadDeviceSettings());  // the mouse's own defaults come in once
+
+    // Every row the store writes from here on is counted.
+    const std::string path = rig.store.DatabasePath();
+    ASSERT_EQ(test::QuerySql(path,
+                             "CREATE TABLE writes (n INTEGER); INSERT INTO writes VALUES (0);"
+                             "CREATE TRIGGER v AFTER UPDATE ON t_configdata BEGIN "
+                             "UPDATE writes SET n = n + 1; END;"
+                             "CREATE TRIGGER k AFTER INSERT ON t_key_macro_data BEGIN "
+                             "UPDATE writes SET n = n + 1; END;"
+                             "CREATE TRIGGER d AFTER DELETE ON t_key_macro_data BEGIN "
+                             "UPDATE writes SET n = n + 1; END;"),
+              test::SqlRows{});
+    ASSERT_TRUE(rig.commands.ReadDeviceSettings());
+    EXPECT_EQ(test::QueryColumn(path, "SELECT n FROM writes"), std::vector<std::string>{"0"});
+
+    // Rows that differ from what the mouse holds are written, the number's text included.
+    ASSERT_TRUE(rig.store.SetValue(1, "dpi_group1_value", "1200 dpi"));
+    key.macro_type = 1;
+    key.macro_value = 2;
+    key.macro_desc = "";
+    ASSERT_GT(rig.store.SaveKeyAssignment(key), 0);
+    ASSERT_TRUE(rig.commands.ReadDeviceSettings());
+    std::string text;
+    ASSERT_TRUE(rig.store.GetValue(1, "dpi_group1_value", text));
+    EXPECT_EQ(text, "1200");
+    KeyAssignment read;
+    ASSERT_TRUE(rig.store.GetKeyAssignment(1, 4, read));
+    EXPECT_EQ(read.macro_type, kMacroFunctionType);
+    EXPECT_EQ(read.macro_value, macro);
+    // The two rows set by hand, the button's old row out and its new one in; nothing else.
+    EXPECT_EQ(test::QueryColumn(path, "SELECT n FROM writes"), std::vector<std::string>{"6"});
 }
 
 TEST(CommandSetTest, DpiOutsideTheWireRangeIsSentAsZeroAndNeverStored) {

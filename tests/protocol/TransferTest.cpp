@@ -4,6 +4,7 @@
 
 #include "input/MacroItems.h"
 #include "protocol/ButtonTransfer.h"
+#include "protocol/CommandChannel.h"
 #include "protocol/MacroTransfer.h"
 #include "store/SqlHelpers.h"
 #include "support/TempDir.h"
@@ -143,7 +144,7 @@ TEST_F(TransferTest, AMouseUnpluggedMidTransferKeepsItsOldImage) {
     EXPECT_EQ(rig.mouse.MacroImageBytes(), before);
 }
 
-TEST_F(TransferTest, WriteButtonsSendsProfilesOneToFive) {
+TEST_F(TransferTest, ButtonTablesGoToProfilesOneToFiveOnceEach) {
     const int macro = AddMacro("m", 2, 0, 3);
     store.SaveKeyAssignment(Row(1, 4, 15, 1));
     store.SaveKeyAssignment(Row(2, 5, 23, macro));
@@ -151,8 +152,11 @@ TEST_F(TransferTest, WriteButtonsSendsProfilesOneToFive) {
     store.SaveKeyAssignment(Row(5, 9, 24, 1));
     const VirtualMouse::ButtonTable sixth = rig.mouse.Buttons(5);
 
-    EXPECT_TRUE(WriteButtons(rig.manager, store));
+    CommandChannel channel(rig.manager);
+    SendButtonTables(channel, BuildProfileButtonTables(store));
     EXPECT_EQ(Commands(0x09), 5);
+    SendButtonTables(channel, BuildProfileButtonTables(store));
+    EXPECT_EQ(Commands(0x09), 5) << "the tables the mouse acknowledged are not sent again";
     const ProfileButtonTables tables = BuildProfileButtonTables(store);
     for (int profile = 1; profile <= 5; ++profile) {
         const VirtualMouse::ButtonTable received = rig.mouse.Buttons(profile - 1);
@@ -177,12 +181,16 @@ TEST_F(TransferTest, ButtonsReadBackAsTheAssignmentsTheyCameFrom) {
     for (const KeyAssignment& row : rows) {
         store.SaveKeyAssignment(row);
     }
-    ASSERT_TRUE(WriteButtons(rig.manager, store));
+    CommandChannel channel(rig.manager);
+    SendButtonTables(channel, BuildProfileButtonTables(store));
+    ASSERT_EQ(channel.Unanswered(), 0);
 
     store.DeleteKeyAssignments(1);
     CommandFrame read = ButtonTableReadFrame(0);
     ASSERT_TRUE(rig.manager.SendCommand(read));
-    StoreButtonTable(store, 1, ButtonTableOfReply(read.data()));
+    std::vector<MacroHeader> macros;
+    store.LoadMacros(macros);
+    StoreButtonTable(store, macros, 1, ButtonTableOfReply(read.data()));
 
     EXPECT_EQ(QuerySql(DbPath(),
                        "SELECT key_code, macro_type, macro_value, macro_value2, macro_desc FROM "
