@@ -6,9 +6,9 @@
 #include "cli/StoreSession.h"
 #include "cli/StoredThenSent.h"
 #include "platform/NumberText.h"
+#include "platform/SettingTable.h"
 #include "protocol/PerformanceBlock.h"
 #include "protocol/ProfileValues.h"
-#include "store/SettingTable.h"
 
 namespace quillon::cli {
 namespace {

@@ -6,8 +6,8 @@
 #include "cli/StoreSession.h"
 #include "cli/StoredThenSent.h"
 #include "platform/NumberText.h"
+#include "platform/SettingTable.h"
 #include "store/Schema.h"
-#include "store/SettingTable.h"
 
 namespace quillon::cli {
 namespace {

@@ -1,8 +1,10 @@
 #include "emulator/VirtualFirmware.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "emulator/VirtualPerformance.h"
+#include "platform/SettingTable.h"
 
 namespace quillon {
 namespace {
@@ -44,6 +46,13 @@ const CommandRule* RuleOf(std::uint8_t command) {
         }
     }
     return nullptr;
+}
+
+// Whether the mouse can use `value` for what the host stores under `key`: the table of settings
+// holds the one list of the values the mouse accepts.
+bool Accepts(std::string_view key, int value) {
+    const SettingEntry* setting = SettingByKey(key);
+    return setting != nullptr && value >= setting->low && value <= setting->high;
 }
 
 bool ChecksumHolds(const VirtualFirmware::Request& request) {
@@ -108,8 +117,10 @@ std::optional<VirtualFirmware::Report> VirtualFirmware::Answer(const Request& re
             state_.currentProfile = profile;
             break;
         case 0x22:
-            // Values the mouse cannot use are answered but leave its state alone.
-            if (request[11] >= 1 && request[11] <= 6) {
+            // Values the mouse cannot use are answered but leave its state alone. The stage goes
+            // out counted from 1, and must have its place in the block.
+            if (Accepts("dpi_index", request[11] - 1) &&
+                std::size_t{request[11]} <= performance.dpi.size()) {
                 performance.stage = request[11];
                 performance.dpi[request[11] - 1u] =
                     static_cast<std::uint16_t>(request[12] | (request[13] << 8));
@@ -118,7 +129,7 @@ std::optional<VirtualFirmware::Report> VirtualFirmware::Answer(const Request& re
             state_.currentProfile = profile;
             break;
         case 0x23:
-            if (request[11] >= 1 && request[11] <= 4) {
+            if (Accepts("report_rate", request[11])) {
                 performance.reportRate = request[11];
                 performance.EncodeInto(block);
             }
@@ -219,8 +230,10 @@ VirtualFirmware::Report VirtualFirmware::Notification(std::uint8_t type, std::ui
 VirtualFirmware::Report VirtualFirmware::CycleStage() {
     auto& block = state_.performance[state_.currentProfile % VirtualFirmwareState::kProfiles];
     VirtualPerformance performance = VirtualPerformance::Decode(block);
-    const int count =
-        performance.stageCount >= 1 && performance.stageCount <= 6 ? performance.stageCount : 6;
+    // A stage count the mouse cannot use counts as every stage.
+    const int count = Accepts("dpi_count", performance.stageCount)
+                          ? performance.stageCount
+                          : static_cast<int>(performance.dpi.size());
     const int stage = performance.stage >= 1 && performance.stage <= count ? performance.stage : 0;
     performance.stage = static_cast<std::uint8_t>(stage % count + 1);
     performance.EncodeInto(block);

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "platform/NumberText.h"
+#include "platform/SettingTable.h"
 #include "store/ExchangeDocument.h"
-#include "store/SettingTable.h"
 #include "store/XmlDocument.h"
 
 namespace quillon {

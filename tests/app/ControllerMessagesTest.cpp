@@ -36,6 +36,21 @@ TEST(QuitRequest, TheTrayMenusExitEndsTheProgram) {
     EXPECT_EQ(rig.endedWith, std::vector<int>{0});
 }
 
+TEST(TrayIcon, ALeftClickOrDoubleClickBringsTheHiddenWindowBack) {
+    WindowRig rig({});
+    struct Case {
+        std::intptr_t mouseMessage;
+        bool shows;
+    };
+    for (const Case& c : {Case{kTrayLeftButtonUp, true}, Case{kTrayLeftDoubleClick, true},
+                          Case{kTrayRightButtonUp, false}, Case{0x200, false}}) {
+        rig->ShowWindow(kSwHide);
+        EXPECT_EQ(rig->OnWindowMessage(MSG_TRAY, 0, c.mouseMessage), 0);
+        EXPECT_EQ(rig->IsWindowVisible(), c.shows) << c.mouseMessage;
+    }
+    EXPECT_TRUE(rig.endedWith.empty());
+}
+
 TEST(QuitRequest, ByDefaultTheRunEndsWithExitCodeZero) {
     test::IsolatedHome home;
     VirtualMouse mouse;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "store/SettingTable.h"
+#include "platform/SettingTable.h"
 #include "support/EmulatedCli.h"
 
 namespace quillon {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -14,6 +15,7 @@
 
 #include "ProcessRun.h"
 #include "store/SettingsStore.h"
+#include "store/SqlHelpers.h"
 #include "support/TempDir.h"
 
 namespace quillon::test {
@@ -133,6 +135,31 @@ class StoreFaultsTest : public ::testing::Test {
                 {"restore-defaults"}};
     }
 
+    // Runs quillonctl with the words `command` gives for each round, killed (as a crash would)
+    // at a random moment within the time one whole run takes; after each kill the file must be
+    // undamaged and pass `check`.
+    void KillAtRandomMoments(int rounds,
+                             const std::function<std::vector<std::string>(int round)>& command,
+                             const std::function<void(int round)>& check) {
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_EQ(RunOnce(data.path(), command(0)).status, 0);
+        const auto span = std::chrono::duration_cast<std::chrono::microseconds>(
+                              std::chrono::steady_clock::now() - start)
+                              .count();
+        std::mt19937 random(20261210);
+        std::uniform_int_distribution<long> moment(0, span);
+        for (int round = 0; round < rounds; ++round) {
+            std::vector<std::string> argv = {QUILLONCTL, "--data-dir", data.path()};
+            const std::vector<std::string> words = command(round);
+            argv.insert(argv.end(), words.begin(), words.end());
+            ChildProcess child(argv);
+            std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+            child.Kill();
+            ASSERT_EQ(IntegrityCheck(Db()), "ok") << "round " << round;
+            check(round);
+        }
+    }
+
     IsolatedHome home;
     TempDir data;
     TempDir files;
@@ -210,28 +237,17 @@ TEST_F(StoreFaultsTest, AnImportKilledAtAnyMomentLeavesTheOldStateOrTheNewOne) {
     const std::vector<std::string> withOther = ProfileState(Db());
     ASSERT_NE(withFirst, withOther);
 
-    // How long an import takes when nothing stops it; the kills fall within that time.
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(RunOnce(data.path(), {"profile", "import", files.file("p.xml")}).status, 0);
-    const auto span = std::chrono::duration_cast<std::chrono::microseconds>(
-                          std::chrono::steady_clock::now() - start)
-                          .count();
-    std::mt19937 random(20261210);
-    std::uniform_int_distribution<long> moment(0, span);
-    int macros = 0;
-    for (int round = 0; round < 40; ++round) {
-        const bool profile = round % 2 == 0;
-        const std::string file =
-            profile ? files.file(round % 4 == 0 ? "other.xml" : "p.xml") : files.file("m.xml");
-        ChildProcess child(
-            {QUILLONCTL, "--data-dir", data.path(), profile ? "profile" : "macro", "import", file});
-        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
-        child.Kill();
-        ASSERT_EQ(IntegrityCheck(Db()), "ok") << "round " << round;
+    auto import = [this](int round) -> std::vector<std::string> {
+        if (round % 2 != 0) {
+            return {"macro", "import", files.file("m.xml")};
+        }
+        return {"profile", "import", files.file(round % 4 == 0 ? "other.xml" : "p.xml")};
+    };
+    KillAtRandomMoments(40, import, [&](int round) {
         const std::vector<std::string> after = ProfileState(Db());
-        if (profile) {
+        if (round % 2 == 0) {
             EXPECT_TRUE(after == withFirst || after == withOther) << "round " << round;
-            continue;
+            return;
         }
         // A macro import adds one macro with all of its 200 steps, or nothing.
         SQLiteDB db;
@@ -248,11 +264,43 @@ TEST_F(StoreFaultsTest, AnImportKilledAtAnyMomentLeavesTheOldStateOrTheNewOne) {
         for (int count : counts) {
             EXPECT_EQ(count, 200) << "round " << round;
         }
-        macros = static_cast<int>(counts.size());
-        if (macros == kMaxMacros) {
+        if (static_cast<int>(counts.size()) == kMaxMacros) {
             ASSERT_EQ(RunOnce(data.path(), {"macro", "delete", "1"}).status, 0);
         }
-    }
+    });
+}
+
+// New steps replace a macro's old ones in one write: killed at any moment, the macro has all of
+// its old steps or all of the new ones.
+TEST_F(StoreFaultsTest, NewStepsKilledAtAnyMomentLeaveTheOldStepsOrTheNewOnes) {
+    ASSERT_EQ(RunOnce(data.path(), {"macro", "new"}).status, 0);
+    auto steps = [](const char* key) {
+        std::vector<std::string> words = {"macro", "steps", "1"};
+        for (int i = 0; i < 100; ++i) {
+            words.insert(words.end(), {std::string("+") + key, std::string("-") + key});
+        }
+        return words;
+    };
+    // The steps without their time stamps, which every run takes anew.
+    auto stored = [this] {
+        return QueryColumn(Db(),
+                           "SELECT record_index || ' ' || type || ' ' || value || ' ' || desc FROM "
+                           "t_macrorecord WHERE macro_id = 1 ORDER BY record_index");
+    };
+    ASSERT_EQ(RunOnce(data.path(), steps("A")).status, 0);
+    const std::vector<std::string> withA = stored();
+    ASSERT_EQ(RunOnce(data.path(), steps("B")).status, 0);
+    const std::vector<std::string> withB = stored();
+    ASSERT_EQ(withA.size(), 200u);
+    ASSERT_EQ(withB.size(), 200u);
+    ASSERT_NE(withA, withB);
+
+    KillAtRandomMoments(
+        40, [&](int round) { return steps(round % 2 == 0 ? "A" : "B"); },
+        [&](int round) {
+            const std::vector<std::string> after = stored();
+            EXPECT_TRUE(after == withA || after == withB) << "round " << round;
+        });
 }
 
 // Files that are not regular files are refused at once: opening a FIFO to read it would wait

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "EmulatorRig.h"
+#include "platform/SettingTable.h"
 
 namespace quillon {
 namespace {
@@ -99,6 +102,41 @@ TEST(VirtualFirmware, SingleValueWritesChangeTheNamedProfile) {
     EXPECT_TRUE(rig.Exchange(rate));
     EXPECT_EQ(rig.mouse.CurrentStage(), 3);
     EXPECT_EQ(rig.mouse.ReportRate(), 2);
+}
+
+// The single-value writes take the values the host may store for them, from the table of
+// settings, and leave the mouse as it was one past either end.
+TEST(VirtualFirmware, SingleValueWritesTakeTheStoredRangeAndNothingPastIt) {
+    struct Case {
+        const char* key;
+        std::uint8_t command;
+        int wireOffset;  // what the command adds to the stored value
+        std::function<int(const VirtualMouse&)> read;
+    };
+    const Case cases[] = {
+        {"dpi_index", 0x22, 1, [](const VirtualMouse& mouse) { return mouse.CurrentStage(); }},
+        {"report_rate", 0x23, 0, [](const VirtualMouse& mouse) { return mouse.ReportRate(); }},
+    };
+    for (const Case& c : cases) {
+        const SettingEntry* setting = SettingByKey(c.key);
+        ASSERT_NE(setting, nullptr) << c.key;
+        EmulatorRig rig;
+        auto write = [&](int stored) {
+            CommandFrame frame = Frame(c.command, 0xAE, 0x03);
+            frame[11] = static_cast<std::uint8_t>(stored + c.wireOffset);
+            frame.PutU16(12, 1600);
+            return rig.Exchange(frame).has_value();
+        };
+        const int middle = (setting->low + setting->high) / 2;
+        for (int stored : {setting->low - 1, setting->low, setting->high, setting->high + 1}) {
+            ASSERT_TRUE(write(middle));
+            ASSERT_EQ(c.read(rig.mouse), middle + c.wireOffset);
+            EXPECT_TRUE(write(stored)) << c.key << " " << stored << ": answered either way";
+            const bool usable = stored >= setting->low && stored <= setting->high;
+            EXPECT_EQ(c.read(rig.mouse), (usable ? stored : middle) + c.wireOffset)
+                << c.key << " " << stored;
+        }
+    }
 }
 
 TEST(VirtualFirmware, ButtonTablesRoundTripAtTheirOffsets) {

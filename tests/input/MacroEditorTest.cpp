@@ -169,6 +169,31 @@ TEST_F(MacroEditorTest, InsertingIntoAFullListShowsTheNoticeAndStoresNothing) {
     EXPECT_EQ(Rows("SELECT count(*) FROM t_macrorecord"), (SqlRows{{"0"}}));
 }
 
+// The old steps are deleted and the new ones inserted in one write: a step the database refuses
+// part-way (here by a trigger on the file) leaves every old step, through either way of saving.
+TEST_F(MacroEditorTest, AStepRefusedPartWayKeepsEveryOldStep) {
+    const int id = editor.NewMacro();
+    const std::vector<MacroItem> old = {Item(2, 0x41, 1, "↓  A"), Item(3, 0x41, 2, "↑  A")};
+    ASSERT_TRUE(editor.SaveItems(id, old));
+    const std::string steps =
+        "SELECT record_index, type, value, delay_time, desc FROM t_macrorecord ORDER BY "
+        "record_index";
+    const SqlRows before = Rows(steps);
+    ASSERT_EQ(Rows("CREATE TRIGGER refuse_third BEFORE INSERT ON t_macrorecord "
+                   "WHEN NEW.record_index = 2 BEGIN SELECT RAISE(ABORT, 'refused'); END"),
+              SqlRows{});
+
+    EXPECT_FALSE(editor.SaveItems(id, {Item(1, 10, 3, " -   10 ms"), Item(2, 0x42, 4, "↓  B"),
+                                       Item(3, 0x42, 5, "↑  B"), Item(1, 20, 6, " -   20 ms")}));
+    EXPECT_EQ(Rows(steps), before);
+
+    MacroItemList list(old);
+    list.Select(1);
+    EXPECT_FALSE(editor.InsertItem(list, id, MacroItemList::Insertion::Pause));
+    EXPECT_EQ(Rows(steps), before);
+    EXPECT_TRUE(notices.shown.empty()) << "not a full list: the database refused it";
+}
+
 TEST(MacroHeaderEditors, EmptyFieldsAndLimits) {
     struct Case {
         int delayType;

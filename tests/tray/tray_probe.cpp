@@ -1,40 +1,36 @@
-// The tray in a process of its own, for what ends a process or needs a session bus.
+// The program's main window with its tray in a process of its own, for what ends a process or
+// needs a session bus. It runs in a home of its own, over a virtual mouse, and prints "end" once
+// the window's run has returned and its device worker has stopped, as the program's shutdown
+// does; its status is then the window's exit code.
 //
 //   tray_probe exit
-//       chooses the tray menu's item; prints "item <text>" first. The item ends the process with
-//       status 0; status 3 means it did not.
+//       with a mouse on the cable, chooses the tray menu's item once the window is up; prints
+//       "item <text>" first. Status 3 means the item did not end the run.
 //   tray_probe battery [--no-service] LEVEL STATE ...
-//       offers a notification service on the session bus (unless --no-service), reports the
-//       battery levels and states from another thread, prints "notice <title>|<text>" for each
-//       notification the service receives, then "end".
+//       with no mouse attached, offers a notification service on the session bus (unless
+//       --no-service), reports the battery levels and states to the window from another thread
+//       as its device worker does, prints "notice <title>|<text>" for each notification the
+//       service receives, and ends the run with the quit request.
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <thread>
 #include <vector>
 
+#include "app/DeviceMainDlg.h"
 #include "app/QtSystemTray.h"
-#include "app/TrayMessages.h"
-#include "ui/toolkit/MDialog.h"
+#include "support/TempDir.h"
+#include "support/VirtualMouseRig.h"
+#include "ui/pages/WindowMessages.h"
 
 namespace quillon {
 namespace {
-
-class TrayWindow : public MDialog {
-  public:
-    std::intptr_t OnWindowMessage(std::uint32_t message, std::uintptr_t wParam,
-                                  std::intptr_t lParam) override {
-        if (tray != nullptr && HandleTrayMessage(*this, *tray, message, wParam, lParam)) {
-            return 0;
-        }
-        return MDialog::OnWindowMessage(message, wParam, lParam);
-    }
-    SystemTray* tray = nullptr;
-};
 
 // A notification service that prints what it is asked to show.
 class NotificationService : public QDBusVirtualObject {
@@ -55,20 +51,47 @@ class NotificationService : public QDBusVirtualObject {
     uint count_ = 0;
 };
 
-int ChooseExit(TrayWindow& window, QtSystemTray& tray) {
-    window.tray = &tray;
+// Runs the main window hidden, calls `whenUp` once its initialisation has finished, and ends
+// as the program's shutdown does.
+int RunWindow(VirtualMouse& mouse,
+              const std::function<void(DeviceMainDlg&, QtSystemTray&)>& whenUp) {
+    VirtualMouseBackend backend(mouse);
+    QtSystemTray* tray = nullptr;
+    DeviceMainOptions options;
+    options.backend = &backend;
+    options.createTray = [&tray](MWindow& window) {
+        auto created = std::make_unique<QtSystemTray>(window);
+        tray = created.get();
+        return created;
+    };
+    DeviceMainDlg window(std::move(options));
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (window.Initialised() && tray != nullptr) {
+            poll.stop();
+            whenUp(window, *tray);
+        }
+    });
+    poll.start(10);
+    window.Run(false);
+    window.StopWorker();
+    std::printf("end\n");
+    std::fflush(stdout);
+    return window.ExitCode();
+}
+
+void ChooseExit(QtSystemTray& tray) {
     QAction* item = tray.Menu().actions().value(0);
     if (item == nullptr) {
-        return 4;
+        std::_Exit(4);
     }
     std::printf("item %s\n", qPrintable(item->text()));
     std::fflush(stdout);
     item->trigger();
-    QTimer::singleShot(5000, [] { QApplication::exit(3); });
-    return QApplication::exec();
+    QTimer::singleShot(10000, [] { std::_Exit(3); });
 }
 
-int ReportBattery(QtSystemTray& tray, std::vector<char*> arguments) {
+int ReportBattery(std::vector<char*> arguments) {
     NotificationService service;
     if (arguments.empty() || std::strcmp(arguments.front(), "--no-service") != 0) {
         QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "service");
@@ -80,17 +103,18 @@ int ReportBattery(QtSystemTray& tray, std::vector<char*> arguments) {
     } else {
         arguments.erase(arguments.begin());
     }
-    std::thread worker([&] {
-        for (size_t i = 0; i + 1 < arguments.size(); i += 2) {
-            tray.SetBattery(std::atoi(arguments[i]), std::atoi(arguments[i + 1]));
-        }
+    VirtualMouse nothingAttached;
+    return RunWindow(nothingAttached, [&arguments](DeviceMainDlg& window, QtSystemTray&) {
+        std::thread worker([&] {
+            for (size_t i = 0; i + 1 < arguments.size(); i += 2) {
+                window.SetBattery(std::atoi(arguments[i]), std::atoi(arguments[i + 1]));
+            }
+        });
+        worker.join();
+        // Long enough for every notice sent to arrive; one too many would show too.
+        QTimer::singleShot(
+            1500, [&window] { window.PostMessage(MSG_QUIT_REQUEST, 0, kQuitRequestCode); });
     });
-    worker.join();
-    // Long enough for every notice sent to arrive; one too many would show too.
-    QTimer::singleShot(1500, [] { QApplication::exit(0); });
-    const int status = QApplication::exec();
-    std::printf("end\n");
-    return status;
 }
 
 }  // namespace
@@ -99,18 +123,18 @@ int ReportBattery(QtSystemTray& tray, std::vector<char*> arguments) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc < 2) {
-        return 64;
+    // Hidden is still running, as in the program: only the quit paths end the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    quillon::test::IsolatedHome home;
+    if (argc >= 2 && std::strcmp(argv[1], "exit") == 0) {
+        quillon::VirtualMouse mouse;
+        mouse.Connect(quillon::test::Wired());
+        return quillon::RunWindow(mouse, [](quillon::DeviceMainDlg&, quillon::QtSystemTray& tray) {
+            quillon::ChooseExit(tray);
+        });
     }
-    quillon::TrayWindow window;
-    window.Create(nullptr, "Tray probe", quillon::kWsPopup, 0, {0, 0, 200, 100});
-    quillon::QtSystemTray tray(window);
-    tray.Add("Quillon Mouse");
-    if (std::strcmp(argv[1], "exit") == 0) {
-        return quillon::ChooseExit(window, tray);
-    }
-    if (std::strcmp(argv[1], "battery") == 0) {
-        return quillon::ReportBattery(tray, std::vector<char*>(argv + 2, argv + argc));
+    if (argc >= 2 && std::strcmp(argv[1], "battery") == 0) {
+        return quillon::ReportBattery(std::vector<char*>(argv + 2, argv + argc));
     }
     return 64;
 }

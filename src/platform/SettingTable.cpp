@@ -1,4 +1,4 @@
-#include "store/SettingTable.h"
+#include "platform/SettingTable.h"
 
 #include <algorithm>
 #include <array>
