@@ -6,20 +6,13 @@
 #include "cli/StoredThenSent.h"
 #include "cli/WorkerSession.h"
 #include "platform/NumberText.h"
+#include "platform/SettingTable.h"
 #include "protocol/CommandFrames.h"
 #include "protocol/PerformanceBlock.h"
 #include "protocol/ProfileValues.h"
 
 namespace quillon::cli {
 namespace {
-
-// "#RRGGBB" of a stored colour (red in the low byte).
-std::string ColourText(int rgb) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", rgb & 0xFF, (rgb >> 8) & 0xFF,
-                  (rgb >> 16) & 0xFF);
-    return text;
-}
 
 // The stage word of a command line: 1..6.
 bool ParseStage(const std::string& word, int& stage) {

@@ -186,18 +186,21 @@ const SettingEntry* SettingByKey(std::string_view key) {
     return nullptr;
 }
 
+std::string ColourText(int stored) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", stored & 0xFF, (stored >> 8) & 0xFF,
+                  (stored >> 16) & 0xFF);
+    return text;
+}
+
 std::string SettingText(const SettingEntry& setting, int stored) {
     switch (setting.unit) {
         case SettingUnit::Number:
             return std::to_string(stored);
         case SettingUnit::Dpi:
             return std::to_string(stored) + " DPI";
-        case SettingUnit::Colour: {
-            char text[8];
-            std::snprintf(text, sizeof text, "#%02X%02X%02X", stored & 0xFF, (stored >> 8) & 0xFF,
-                          (stored >> 16) & 0xFF);
-            return text;
-        }
+        case SettingUnit::Colour:
+            return ColourText(stored);
         case SettingUnit::Stage:
             return "stage " + std::to_string(stored + 1);
         case SettingUnit::ReportRate:

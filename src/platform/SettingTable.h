@@ -38,6 +38,9 @@ const SettingEntry* SettingByKey(std::string_view key);
 
 // The stored value in user units ("500 Hz", "#00FF00", "2 mm", "on").
 std::string SettingText(const SettingEntry& setting, int stored);
+
+// A stored stage colour (red in the low byte) as "#RRGGBB".
+std::string ColourText(int stored);
 // A value in user units (or as stored, for plain numbers) to its stored form; false when it is
 // malformed or outside the setting's values.
 bool SettingFromText(const SettingEntry& setting, std::string_view text, int& stored);
