@@ -55,13 +55,7 @@ std::string ButtonLine(SettingsStore& store, const KeyAssignment& record) {
 }
 
 int SetButton(CliContext& context, const std::string& keyWord, const std::string& functionWord) {
-    int keyCode = 0;
-    if (!ParseWholeInt(keyWord, keyCode) ||
-        std::find(kEditableKeyCodes.begin(), kEditableKeyCodes.end(), keyCode) ==
-            kEditableKeyCodes.end()) {
-        return context.Fail(kExitUsage,
-                            "KEY_CODE is one of 1, 2, 3, 4, 5, 7, 8, not '" + keyWord + "'");
-    }
+    const int keyCode = ParseLeadingInt(keyWord);
     ButtonFunctionArgument function;
     std::string error;
     if (!ParseButtonFunction(functionWord, EnglishLanguage(), function, error)) {
@@ -116,10 +110,7 @@ int SetButton(CliContext& context, const std::string& keyWord, const std::string
 
 }  // namespace
 
-int RunButtons(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "usage: buttons");
-    }
+int RunButtons(CliContext& context, const CommandArgs& /*args*/) {
     StoreSession session(context);
     if (!session.Ok() || !HaveProfile(context, session)) {
         return kExitFailure;
@@ -155,11 +146,8 @@ int ListFunctions(CliContext& context) {
 }
 
 int RunButton(CliContext& context, const CommandArgs& args) {
-    if (args.size() == 1 && args[0] == "functions") {
+    if (args[0] == "functions") {
         return ListFunctions(context);
-    }
-    if (args.size() != 3 || args[0] != "set") {
-        return context.Fail(kExitUsage, "usage: button set KEY_CODE FUNCTION | button functions");
     }
     return SetButton(context, args[1], args[2]);
 }

@@ -34,15 +34,43 @@ struct CliContext {
     int Fail(int status, const std::string& message) const;
 };
 
+// The words after a command's name ("use", "3" for "profile use 3"), already checked against
+// the form's arguments.
 using CommandArgs = std::vector<std::string>;
 
-struct Command {
-    const char* name;
-    const char* synopsis;  // shown by --help, one line per form
-    int (*run)(CliContext& context, const CommandArgs& args);
+// What one argument of a command form accepts; the command line refuses anything else with the
+// usage status before the command runs.
+struct ArgumentValues {
+    enum class Kind { Text, NonEmptyText, Whole, Choice };
+    Kind kind = Kind::Text;
+    int min = 0;  // Whole: the allowed range
+    int max = 0;
+    std::vector<int> choices;  // Choice: the allowed numbers
+
+    static ArgumentValues NonEmpty() { return {Kind::NonEmptyText, 0, 0, {}}; }
+    static ArgumentValues Range(int low, int high) { return {Kind::Whole, low, high, {}}; }
+    static ArgumentValues OneOf(std::vector<int> numbers) {
+        return {Kind::Choice, 0, 0, std::move(numbers)};
+    }
 };
 
-// Every command, in the order --help lists them.
-const std::vector<Command>& AllCommands();
+struct Argument {
+    const char* name;  // as --help shows it: N, FILE, STEP
+    ArgumentValues values;
+    bool optional = false;  // may be left out (and every argument after it)
+    bool many = false;      // takes the rest of the words, at least one
+};
+
+// One form of a command, e.g. "profile use N".
+struct CommandForm {
+    std::vector<const char*> words;  // the command's name, then the form's word if it has one
+    std::vector<Argument> arguments;
+    const char* help;  // one line per '\n'
+    int (*run)(CliContext& context, const CommandArgs& args);
+    const char* shownOptions = "";  // options --help shows with the form ("[--once]")
+};
+
+// Every form of every command, in the order --help lists them.
+const std::vector<CommandForm>& AllCommandForms();
 
 }  // namespace quillon::cli

@@ -59,10 +59,7 @@ bool Confirm(CliContext& context, const std::string& question) {
 
 }  // namespace
 
-int RunRead(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "read takes no arguments");
-    }
+int RunRead(CliContext& context, const CommandArgs& /*args*/) {
     WorkerSession session(context);
     if (int status = OpenWithMouse(session); status != kExitOk) {
         return status;
@@ -84,10 +81,7 @@ int RunRead(CliContext& context, const CommandArgs& args) {
     return kExitOk;
 }
 
-int RunApply(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "apply takes no arguments");
-    }
+int RunApply(CliContext& context, const CommandArgs& /*args*/) {
     WorkerSession session(context);
     if (int status = OpenWithMouse(session); status != kExitOk) {
         return status;
@@ -122,10 +116,7 @@ int RunApply(CliContext& context, const CommandArgs& args) {
     return kExitOk;
 }
 
-int RunInfo(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "info takes no arguments");
-    }
+int RunInfo(CliContext& context, const CommandArgs& /*args*/) {
     WorkerSession session(context);
     if (int status = OpenWithMouse(session); status != kExitOk) {
         return status;
@@ -168,10 +159,7 @@ int RunInfo(CliContext& context, const CommandArgs& args) {
     return kExitOk;
 }
 
-int RunReset(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "reset takes no arguments");
-    }
+int RunReset(CliContext& context, const CommandArgs& /*args*/) {
     WorkerSession session(context);
     if (int status = OpenWithMouse(session); status != kExitOk) {
         return status;
@@ -205,10 +193,7 @@ int RunReset(CliContext& context, const CommandArgs& args) {
     return kExitOk;
 }
 
-int RunRestoreDefaults(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "restore-defaults takes no arguments");
-    }
+int RunRestoreDefaults(CliContext& context, const CommandArgs& /*args*/) {
     WorkerSession session(context);
     if (int status = session.Open(); status != kExitOk) {
         return status;

@@ -35,10 +35,7 @@ void PrintTable(std::ostream& out, const std::vector<std::vector<std::string>>& 
 
 }  // namespace
 
-int RunDevices(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "devices takes no arguments");
-    }
+int RunDevices(CliContext& context, const CommandArgs& /*args*/) {
     DeviceSession session(context);
     if (int status = session.Open(); status != kExitOk) {
         return status;

@@ -14,11 +14,6 @@
 namespace quillon::cli {
 namespace {
 
-// The stage word of a command line: 1..6.
-bool ParseStage(const std::string& word, int& stage) {
-    return ParseWholeInt(word, stage) && stage >= 1 && stage <= kStageCount;
-}
-
 // What became of an entered DPI that is not stored as given.
 std::string RoundingNote(int entered, int dpi) {
     if (entered == dpi) {
@@ -83,11 +78,8 @@ int ShowStages(CliContext& context) {
 }
 
 int SetStageDpi(CliContext& context, const CommandArgs& args) {
-    int stage = 0;
-    int entered = 0;
-    if (args.size() != 3 || !ParseStage(args[1], stage) || !ParseWholeInt(args[2], entered)) {
-        return context.Fail(kExitUsage, "usage: dpi set STAGE VALUE (STAGE 1-6, VALUE in DPI)");
-    }
+    const int stage = ParseLeadingInt(args[1]);
+    const int entered = ParseLeadingInt(args[2]);
     WorkerSession session(context);
     if (int status = session.Open(); status != kExitOk) {
         return status;
@@ -107,10 +99,7 @@ int SetStageDpi(CliContext& context, const CommandArgs& args) {
 }
 
 int SelectStage(CliContext& context, const CommandArgs& args) {
-    int stage = 0;
-    if (args.size() != 2 || !ParseStage(args[1], stage)) {
-        return context.Fail(kExitUsage, "usage: dpi select STAGE (STAGE 1-6)");
-    }
+    const int stage = ParseLeadingInt(args[1]);
     WorkerSession session(context);
     if (int status = session.Open(); status != kExitOk) {
         return status;
@@ -133,24 +122,15 @@ int RunDpi(CliContext& context, const CommandArgs& args) {
     if (args.empty()) {
         return ShowStages(context);
     }
-    if (args[0] == "set") {
-        return SetStageDpi(context, args);
-    }
-    if (args[0] == "select") {
-        return SelectStage(context, args);
-    }
-    return context.Fail(kExitUsage, "dpi takes no argument, 'set STAGE VALUE' or 'select STAGE'");
+    return args[0] == "set" ? SetStageDpi(context, args) : SelectStage(context, args);
 }
 
 int RunRate(CliContext& context, const CommandArgs& args) {
     if (args.empty()) {
         return ShowRate(context);
     }
-    int hz = 0;
-    int code = 0;
-    if (args.size() != 1 || !ParseWholeInt(args[0], hz) || (code = ReportRateCode(hz)) == 0) {
-        return context.Fail(kExitUsage, "usage: rate [125|250|500|1000]");
-    }
+    const int hz = ParseLeadingInt(args[0]);
+    const int code = ReportRateCode(hz);
     WorkerSession session(context);
     if (int status = session.Open(); status != kExitOk) {
         return status;

@@ -13,11 +13,7 @@ namespace {
 // A window takes its socket within moments of its start; longer means none runs.
 constexpr std::chrono::milliseconds kWindowPatience{300};
 
-int SendToWindow(CliContext& context, const std::string& command, const CommandArgs& args,
-                 const InstanceMessage& message) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, command + " takes no arguments");
-    }
+int SendToWindow(CliContext& context, const std::string& command, const InstanceMessage& message) {
     SingleInstance instance(RuntimeFolder());
     switch (instance.Deliver(message, kWindowPatience)) {
         case SingleInstance::Delivery::Sent:
@@ -37,14 +33,14 @@ int SendToWindow(CliContext& context, const std::string& command, const CommandA
 
 }  // namespace
 
-int RunShow(CliContext& context, const CommandArgs& args) {
+int RunShow(CliContext& context, const CommandArgs& /*args*/) {
     InstanceMessage show;
     show.show = true;
-    return SendToWindow(context, "show", args, show);
+    return SendToWindow(context, "show", show);
 }
 
-int RunQuit(CliContext& context, const CommandArgs& args) {
-    return SendToWindow(context, "quit", args, {MSG_QUIT_REQUEST, 0, kQuitRequestLParam, false});
+int RunQuit(CliContext& context, const CommandArgs& /*args*/) {
+    return SendToWindow(context, "quit", {MSG_QUIT_REQUEST, 0, kQuitRequestLParam, false});
 }
 
 }  // namespace quillon::cli

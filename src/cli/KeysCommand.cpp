@@ -4,10 +4,7 @@
 
 namespace quillon::cli {
 
-int RunKeys(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "keys takes no arguments");
-    }
+int RunKeys(CliContext& context, const CommandArgs& /*args*/) {
     if (context.options.json) {
         Json keys = Json::array();
         for (const CapturedKey& key : NamedKeys()) {

@@ -29,14 +29,6 @@ struct NoticeLine : MacroNotices {
     std::string line;
 };
 
-bool ParseMacroId(CliContext& context, const std::string& word, int& id) {
-    if (!ParseWholeInt(word, id) || id < 1) {
-        context.Fail(kExitUsage, "a macro id is a positive number, not '" + word + "'");
-        return false;
-    }
-    return true;
-}
-
 // The stored header of an existing macro; prints why when there is none.
 bool FindMacro(CliContext& context, SettingsStore& store, int id, MacroHeader& header) {
     if (!store.GetMacro(id, header)) {
@@ -249,42 +241,12 @@ int Import(CliContext& context, SettingsStore& store, const std::string& path) {
     return kExitOk;
 }
 
-constexpr const char* kUsage =
-    "usage: macro list | show ID | new | copy ID | rename ID NAME | delete ID | export ID DIR | "
-    "import FILE | steps ID STEP...";
-
-bool ArgumentsFit(const CommandArgs& args) {
-    if (args.empty()) {
-        return false;
-    }
-    const std::string& verb = args[0];
-    if (verb == "list" || verb == "new") {
-        return args.size() == 1;
-    }
-    if (verb == "show" || verb == "copy" || verb == "delete" || verb == "import") {
-        return args.size() == 2;
-    }
-    if (verb == "rename" || verb == "export") {
-        return args.size() == 3 && !args[2].empty();
-    }
-    if (verb == "steps") {
-        return args.size() >= 3;
-    }
-    return false;
-}
-
 }  // namespace
 
 int RunMacro(CliContext& context, const CommandArgs& args) {
-    if (!ArgumentsFit(args)) {
-        return context.Fail(kExitUsage, kUsage);
-    }
     const std::string& verb = args[0];
-    int id = 0;
     const bool takesId = verb != "list" && verb != "new" && verb != "import";
-    if (takesId && !ParseMacroId(context, args[1], id)) {
-        return kExitUsage;
-    }
+    const int id = takesId ? ParseLeadingInt(args[1]) : 0;
     // These change what buttons play (a name is not sent: the mouse holds none).
     if (verb == "delete" || verb == "steps") {
         WorkerSession session(context);

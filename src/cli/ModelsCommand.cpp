@@ -63,10 +63,7 @@ void PrintText(std::ostream& out, const DeviceCatalogue& catalogue) {
 
 }  // namespace
 
-int RunModels(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "models takes no arguments");
-    }
+int RunModels(CliContext& context, const CommandArgs& /*args*/) {
     DeviceCatalogue catalogue;
     if (!LoadCatalogue(context, catalogue, "no model is supported")) {
         return kExitFailure;

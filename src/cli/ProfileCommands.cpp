@@ -40,10 +40,7 @@ int ListProfiles(CliContext& context, StoreSession& session) {
 
 // The mouse plays one profile: the new active one's settings are sent as it becomes active.
 int UseProfile(CliContext& context, const std::string& word) {
-    int id = ParseLeadingInt(word);
-    if (std::to_string(id) != word || id < 1) {
-        return context.Fail(kExitUsage, "'profile use' needs a profile number, not '" + word + "'");
-    }
+    const int id = ParseLeadingInt(word);
     context.options.profile = id;
     WorkerSession session(context);
     if (int status = session.Open(); status != kExitOk) {
@@ -67,17 +64,10 @@ int UseProfile(CliContext& context, const std::string& word) {
 }  // namespace
 
 int RunProfile(CliContext& context, const CommandArgs& args) {
-    bool list = args.size() == 1 && args[0] == "list";
-    bool use = args.size() == 2 && args[0] == "use";
-    if (args.size() == 2 && (args[0] == "export" || args[0] == "import")) {
+    if (args[0] == "export" || args[0] == "import") {
         return RunProfileFile(context, args);
     }
-    if (!list && !use) {
-        return context.Fail(kExitUsage,
-                            "usage: profile list | profile use N | profile export FILE | "
-                            "profile import FILE");
-    }
-    if (use) {
+    if (args[0] == "use") {
         return UseProfile(context, args[1]);
     }
     StoreSession session(context);

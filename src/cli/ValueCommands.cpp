@@ -40,9 +40,6 @@ int SetSettingKey(CliContext& context, const std::string& key, const std::string
 }  // namespace
 
 int RunGet(CliContext& context, const CommandArgs& args) {
-    if (args.size() != 1) {
-        return context.Fail(kExitUsage, "usage: get KEY");
-    }
     StoreSession session(context);
     if (!session.Ok() || !HaveProfile(context, session)) {
         return kExitFailure;
@@ -64,16 +61,9 @@ int RunGet(CliContext& context, const CommandArgs& args) {
 }
 
 int RunSet(CliContext& context, const CommandArgs& args) {
-    if (args.size() != 2) {
-        return context.Fail(kExitUsage, "usage: set KEY VALUE");
-    }
     const std::string& key = args[0];
-    const std::string& value = args[1];
-    // Every setting is a whole number; the mouse commands read them as such.
-    if (std::to_string(ParseLeadingInt(value)) != value) {
-        return context.Fail(
-            kExitUsage, "the value of '" + key + "' must be a whole number, not '" + value + "'");
-    }
+    // Every setting is a whole number ("05" is stored as 5); the mouse commands read them so.
+    const std::string value = std::to_string(ParseLeadingInt(args[1]));
     // A value the mouse does not take is refused before anything is stored.
     if (const SettingEntry* setting = SettingByKey(key);
         setting != nullptr &&
@@ -104,10 +94,7 @@ int RunSet(CliContext& context, const CommandArgs& args) {
     return kExitOk;
 }
 
-int RunValues(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "usage: values");
-    }
+int RunValues(CliContext& context, const CommandArgs& /*args*/) {
     StoreSession session(context);
     if (!session.Ok() || !HaveProfile(context, session)) {
         return kExitFailure;

@@ -186,10 +186,7 @@ void PrintConnected(WorkerSession& session, WatchPrinter& printer, bool read) {
 
 }  // namespace
 
-int RunWatch(CliContext& context, const CommandArgs& args) {
-    if (!args.empty()) {
-        return context.Fail(kExitUsage, "usage: watch [--once]");
-    }
+int RunWatch(CliContext& context, const CommandArgs& /*args*/) {
     const bool once = context.options.once;
     WorkerSession session(context);
     if (int status = session.Open(); status != kExitOk) {

@@ -93,7 +93,7 @@ TEST_F(ButtonMacroCommandsTest, ButtonSetRefusals) {
     };
     const Case cases[] = {
         {{"button", "set", "1", "right"}, 1, "locked; unlock it with 'set leftbtn_lock 0'"},
-        {{"button", "set", "6", "left"}, 64, "KEY_CODE is one of 1, 2, 3, 4, 5, 7, 8"},
+        {{"button", "set", "6", "left"}, 64, "KEY must be one of 1, 2, 3, 4, 5, 7, 8, not '6'"},
         {{"button", "set", "4", "fly"}, 64, "unknown function 'fly'"},
         {{"button", "set", "4", "macro:9"}, 1, "there is no macro 9"},
         {{"button", "set", "4"}, 64, "usage: button set"},

@@ -143,6 +143,38 @@ TEST_F(JsonAnswersTest, EveryCommandsAnswerFollowsItsSchema) {
     }
 }
 
+// A failure under --json is one error object on stdout, its message the one stderr shows and
+// its code the exit status, whether the command line did not parse or the command failed.
+TEST_F(JsonAnswersTest, FailuresAnswerWithTheErrorObject) {
+    const test::JsonSchema schema = LoadSchema();
+    struct Failure {
+        std::vector<std::string> words;
+        int status;
+        std::string links = "wired";
+    };
+    const std::vector<Failure> failures = {
+        {{"frobnicate"}, 64},
+        {{"models", "--bogus"}, 64},
+        {{"dpi", "set", "7", "800"}, 64},
+        {{"rate", "300"}, 64},
+        {{"set", "report_rate", "9"}, 64},
+        {{"button", "set", "4", "fly"}, 64},
+        {{"profile", "use"}, 64},
+        {{"macro", "show", "42"}, 1},
+        {{"profile", "import", "{dir}missing.xml"}, 1},
+        {{"read"}, 2, "bluetooth"},
+    };
+    for (const Failure& failure : failures) {
+        SCOPED_TRACE(failure.words[0] + " " + failure.words.back());
+        const Answer answer = Quillonctl(failure.words, failure.links);
+        EXPECT_EQ(answer.status, failure.status);
+        ASSERT_EQ(answer.lines.size(), 1u);
+        const nlohmann::json value = nlohmann::json::parse(answer.lines[0]);
+        EXPECT_EQ(schema.Check(value, "#/$defs/error"), std::vector<std::string>{}) << value;
+        EXPECT_EQ(value["code"], failure.status);
+    }
+}
+
 // show and quit answer once the window took the request; the probe listens as the window does.
 TEST_F(JsonAnswersTest, WindowRequestsFollowTheirSchema) {
     const test::JsonSchema schema = LoadSchema();

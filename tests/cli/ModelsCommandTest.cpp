@@ -46,7 +46,8 @@ TEST(ModelsCommand, ANamedCatalogueThatCannotBeReadIsAnError) {
                   std::string::npos)
             << r.err;
         EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
-        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(test::ParsedOut(r),
+                  (nlohmann::json{{"error", r.err.substr(12, r.err.size() - 13)}, {"code", 1}}));
     }
 }
 
