@@ -10,30 +10,6 @@ bool AnyPart(const MouseParts& parts) {
            parts.reportRate || parts.lightMode;
 }
 
-// Sends the parts in the order the mouse needs them; false when the macro image does not fit,
-// and then nothing was sent: button tables without their image would play the wrong macros.
-bool SendParts(CommandSet& commands, const MouseParts& parts) {
-    if (parts.macros && !commands.WriteMacros()) {
-        return false;
-    }
-    if (parts.buttons) {
-        commands.WriteButtons();
-    }
-    if (parts.performance) {
-        commands.WritePerformanceBlock();
-    }
-    if (parts.currentDpi) {
-        commands.WriteCurrentDpi();
-    }
-    if (parts.reportRate) {
-        commands.WriteReportRate();
-    }
-    if (parts.lightMode) {
-        commands.WriteLightMode();
-    }
-    return true;
-}
-
 }  // namespace
 
 MouseParts PartsOfKey(const std::string& key) {

@@ -5,27 +5,18 @@
 #include "cli/CliContext.h"
 #include "cli/JsonLine.h"
 #include "cli/WorkerSession.h"
+#include "protocol/MouseParts.h"
 
 namespace quillon::cli {
-
-// The parts of what the mouse holds that one stored change touches.
-struct MouseParts {
-    bool macros = false;       // the macro image
-    bool buttons = false;      // the button tables of every profile
-    bool performance = false;  // the profile's performance block
-    bool currentDpi = false;
-    bool reportRate = false;
-    bool lightMode = false;
-};
 
 // A button's function: the tables index the macro image, so the image goes first.
 inline constexpr MouseParts kButtonParts{.macros = true, .buttons = true};
 // What the mouse holds of the one profile it plays.
 inline constexpr MouseParts kProfileParts{
     .performance = true, .currentDpi = true, .reportRate = true};
-// A whole profile: its buttons and its performance settings.
-inline constexpr MouseParts kWholeProfileParts{
-    .macros = true, .buttons = true, .performance = true, .currentDpi = true, .reportRate = true};
+// A whole profile, its buttons and its performance settings: what `apply` sends, so an import
+// that was only stored is sent whole by the apply its answer suggests.
+inline constexpr MouseParts kWholeProfileParts = kAppliedParts;
 
 // The part that brings a changed setting of `key` to the mouse.
 MouseParts PartsOfKey(const std::string& key);

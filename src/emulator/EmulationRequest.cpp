@@ -1,9 +1,12 @@
 #include "emulator/EmulationRequest.h"
 
+#include <array>
+
 namespace quillon {
 namespace {
 
 constexpr std::string_view kStatePrefix = "state=";
+constexpr std::string_view kStateAgain = ",state=";
 
 bool ParseMode(std::string_view word, VirtualInterfaceConfig& config) {
     if (word == "wired") {
@@ -21,8 +24,10 @@ bool ParseMode(std::string_view word, VirtualInterfaceConfig& config) {
     return true;
 }
 
+// A mouse has one connection of each kind, so each is given once.
 bool ParseModes(std::string_view modes, std::vector<VirtualInterfaceConfig>& interfaces,
                 std::string& error) {
+    std::array<std::string_view, 3> wordOfLink{};  // by VirtualLink; empty: not given yet
     for (;;) {
         const std::size_t plus = modes.find('+');
         const std::string_view word = modes.substr(0, plus);
@@ -32,6 +37,18 @@ bool ParseModes(std::string_view modes, std::vector<VirtualInterfaceConfig>& int
                     "' (wired, receiver, receiver-asleep or bluetooth)";
             return false;
         }
+        std::string_view& earlier = wordOfLink[static_cast<std::size_t>(config.link)];
+        if (earlier == word) {
+            error = "'" + std::string(word) + "' is given twice";
+            return false;
+        }
+        if (!earlier.empty()) {
+            // Only the receiver has two words.
+            error = "'" + std::string(earlier) + "' and '" + std::string(word) +
+                    "' are both the receiver; one receiver only";
+            return false;
+        }
+        earlier = word;
         interfaces.push_back(config);
         if (plus == std::string_view::npos) {
             return true;
@@ -40,31 +57,58 @@ bool ParseModes(std::string_view modes, std::vector<VirtualInterfaceConfig>& int
     }
 }
 
+// One item between commas before state=: the connections, given once.
+bool ParseItem(std::string_view item, bool& modesGiven,
+               std::vector<VirtualInterfaceConfig>& interfaces, std::string& error) {
+    if (item.empty()) {
+        error = "empty item in the comma list";
+        return false;
+    }
+    if (const std::size_t equals = item.find('='); equals != std::string_view::npos) {
+        error = "unknown option '" + std::string(item.substr(0, equals)) + "' (only state=FILE)";
+        return false;
+    }
+    if (modesGiven) {
+        error = "connections given twice; join them with '+'";
+        return false;
+    }
+    modesGiven = true;
+    return ParseModes(item, interfaces, error);
+}
+
+// The file name may hold commas, but not a second state=.
+bool ParseStateFile(std::string_view file, std::string& stateFile, std::string& error) {
+    if (file.find(kStateAgain) != std::string_view::npos) {
+        error = "state= given twice";
+        return false;
+    }
+    if (file.empty()) {
+        error = "state= needs a file name";
+        return false;
+    }
+    stateFile = std::string(file);
+    return true;
+}
+
 }  // namespace
 
 bool ParseEmulation(std::string_view text, EmulationRequest& request, std::string& error) {
     EmulationRequest parsed;
     bool modesGiven = false;
-    while (!text.empty()) {
-        if (text.substr(0, kStatePrefix.size()) == kStatePrefix) {
-            parsed.stateFile = std::string(text.substr(kStatePrefix.size()));
-            if (parsed.stateFile.empty()) {
-                error = "state= needs a file name";
+    bool more = !text.empty();
+    while (more) {
+        if (text.starts_with(kStatePrefix)) {
+            if (!ParseStateFile(text.substr(kStatePrefix.size()), parsed.stateFile, error)) {
                 return false;
             }
             break;
         }
         const std::size_t comma = text.find(',');
-        const std::string_view item = text.substr(0, comma);
-        if (modesGiven) {
-            error = "connections given twice in '--emulate'; join them with '+'";
+        more = comma != std::string_view::npos;
+        if (!ParseItem(text.substr(0, comma), modesGiven, parsed.interfaces, error)) {
             return false;
         }
-        if (!ParseModes(item, parsed.interfaces, error)) {
-            return false;
-        }
-        modesGiven = true;
-        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        text = more ? text.substr(comma + 1) : std::string_view();
     }
     if (parsed.interfaces.empty()) {
         parsed.interfaces.push_back(VirtualInterfaceConfig{});

@@ -1,6 +1,7 @@
 #include "protocol/DeviceWorker.h"
 
 #include "protocol/DeviceTask.h"
+#include "protocol/MouseParts.h"
 
 namespace quillon {
 
@@ -81,15 +82,11 @@ void DeviceWorker::RunTask(int id) {
             break;
         case DeviceTask::ApplyToDevice:
             // The button tables index the new macro table: without it they must not go either.
-            if (!operations_.WriteMacros()) {
+            if (!SendParts(operations_, kAppliedParts)) {
                 Settle();
                 host_.PostMessage(MSG_TASK_DONE, 0, kTaskDoneMacrosRefused);
                 break;
             }
-            operations_.WriteButtons();
-            operations_.WritePerformanceBlock();
-            operations_.WriteCurrentDpi();
-            operations_.WriteReportRate();
             Settle();
             host_.PostMessage(MSG_TASK_DONE, 0, kTaskDoneApplied);
             break;
@@ -107,10 +104,7 @@ void DeviceWorker::RunTask(int id) {
         case DeviceTask::RestoreDefaults:
             // Sent whole, and the next apply too: the mouse's defaults came back with it.
             operations_.ForgetAcknowledged();
-            operations_.WriteButtons();
-            operations_.WritePerformanceBlock();
-            operations_.WriteCurrentDpi();
-            operations_.WriteReportRate();
+            SendParts(operations_, kRestoredParts);
             host_.RestorePointerDefaults();
             operations_.ResetLightMode();
             operations_.ForgetAcknowledged();

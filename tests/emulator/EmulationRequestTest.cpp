@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "emulator/EmulationRequest.h"
@@ -16,13 +17,16 @@ TEST(EmulationRequest, ReadsConnectionsAndTheStateFile) {
         {"wired", {{VirtualLink::Wired, true}}, ""},
         {"receiver-asleep", {{VirtualLink::Receiver, false}}, ""},
         {"wired+receiver", {{VirtualLink::Wired, true}, {VirtualLink::Receiver, true}}, ""},
-        {"bluetooth+receiver-asleep+receiver",
+        {"bluetooth+receiver-asleep+wired",
          {{VirtualLink::Bluetooth, true},
           {VirtualLink::Receiver, false},
-          {VirtualLink::Receiver, true}},
+          {VirtualLink::Wired, true}},
          ""},
         {"state=/tmp/m.state", {{VirtualLink::Wired, true}}, "/tmp/m.state"},
         {"receiver,state=/tmp/a,b", {{VirtualLink::Receiver, true}}, "/tmp/a,b"},
+        {"state=a,b.state", {{VirtualLink::Wired, true}}, "a,b.state"},
+        // Only a second state= ends the file name; other words after a comma belong to it.
+        {"wired,state=a,foo=1", {{VirtualLink::Wired, true}}, "a,foo=1"},
     };
     for (const Case& c : cases) {
         EmulationRequest request;
@@ -37,13 +41,35 @@ TEST(EmulationRequest, ReadsConnectionsAndTheStateFile) {
     }
 }
 
-TEST(EmulationRequest, RefusesWhatItDoesNotKnow) {
-    for (const char* text : {"usb", "wired+", "+wired", "wired,receiver", "state=", "Wired",
-                             "wired,,state=x", "wired,colour=red"}) {
+TEST(EmulationRequest, RefusesWhatItDoesNotKnowNamingTheFault) {
+    struct Case {
+        const char* text;
+        const char* fault;  // part of the message
+    };
+    const Case cases[] = {
+        {"usb", "unknown emulated connection 'usb'"},
+        {"Wired", "unknown emulated connection 'Wired'"},
+        {"wired+", "unknown emulated connection ''"},
+        {"+wired", "unknown emulated connection ''"},
+        {"wired+wired", "'wired' is given twice"},
+        {"wired+bluetooth+wired", "'wired' is given twice"},
+        {"receiver+receiver-asleep", "'receiver' and 'receiver-asleep' are both the receiver"},
+        {"bluetooth+receiver-asleep+receiver",
+         "'receiver-asleep' and 'receiver' are both the receiver"},
+        {"wired,receiver", "join them with '+'"},
+        {"wired,,state=x", "empty item"},
+        {"wired,", "empty item"},
+        {"wired,colour=red", "unknown option 'colour' (only state=FILE)"},
+        {"foo=1", "unknown option 'foo'"},
+        {"state=", "state= needs a file name"},
+        {"state=A,state=B", "state= given twice"},
+        {"receiver,state=a,b,state=c", "state= given twice"},
+    };
+    for (const Case& c : cases) {
         EmulationRequest request;
         std::string error;
-        EXPECT_FALSE(ParseEmulation(text, request, error)) << text;
-        EXPECT_FALSE(error.empty()) << text;
+        EXPECT_FALSE(ParseEmulation(c.text, request, error)) << c.text;
+        EXPECT_THAT(error, ::testing::HasSubstr(c.fault)) << c.text;
     }
 }
 
