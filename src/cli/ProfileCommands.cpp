@@ -51,13 +51,14 @@ int UseProfile(CliContext& context, const std::string& word) {
     bool exists = std::any_of(profiles.begin(), profiles.end(),
                               [id](const ProfileRecord& p) { return p.profile == id; });
     if (!exists) {
-        return context.Fail(kExitFailure, "there is no profile " + word + " (see 'profile list')");
+        return context.Fail(kExitFailure,
+                            "there is no profile " + std::to_string(id) + " (see 'profile list')");
     }
     if (!session.Store().SetActiveProfile(id)) {
         return WriteFailed(context, session.Store());
     }
     return StoredThenSent(
-        context, session, "profile " + word + " is now active", kProfileParts,
+        context, session, "profile " + std::to_string(id) + " is now active", kProfileParts,
         {{"profile", id}, {"name", ShownProfileName(session.Store(), id)}, {"active", true}});
 }
 
