@@ -41,8 +41,8 @@ using CommandArgs = std::vector<std::string>;
 // What one argument of a command form accepts; the command line refuses anything else with the
 // usage status before the command runs.
 struct ArgumentValues {
-    enum class Kind { Text, NonEmptyText, Whole, Choice };
-    Kind kind = Kind::Text;
+    enum class Kind { NonEmptyText, Whole, Choice };
+    Kind kind = Kind::NonEmptyText;
     int min = 0;  // Whole: the allowed range
     int max = 0;
     std::vector<int> choices;  // Choice: the allowed numbers

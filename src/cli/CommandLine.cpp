@@ -71,8 +71,6 @@ std::string ChoiceText(const std::vector<int>& choices, const char* between) {
 // What an argument takes, as its --help and its refusal say it.
 std::string Accepted(const ArgumentValues& values) {
     switch (values.kind) {
-        case ArgumentValues::Kind::Text:
-            return "any text";
         case ArgumentValues::Kind::NonEmptyText:
             return "text (not empty)";
         case ArgumentValues::Kind::Whole:
@@ -86,8 +84,6 @@ std::string Accepted(const ArgumentValues& values) {
 bool Accepts(const ArgumentValues& values, const std::string& word) {
     int number = 0;
     switch (values.kind) {
-        case ArgumentValues::Kind::Text:
-            return true;
         case ArgumentValues::Kind::NonEmptyText:
             return !word.empty();
         case ArgumentValues::Kind::Whole:
@@ -319,12 +315,14 @@ int CommandLine::Parse(const std::vector<std::string>& args, ParsedCommand& pars
     }
     std::reverse(words.begin(), words.end());  // CLI11 takes the words from the back
 
+    // The words of the subcommands parsed so far ("dpi set"), and the last of them.
     std::vector<std::string> path;
-    auto parsedPath = [this, &path]() {
+    CLI::App* chosen = app_.get();
+    auto parsedPath = [this, &path, &chosen]() {
         path.clear();
-        for (CLI::App* at = app_.get(); !at->get_subcommands().empty();) {
-            at = at->get_subcommands().front();
-            path.push_back(at->get_name());
+        for (chosen = app_.get(); !chosen->get_subcommands().empty();) {
+            chosen = chosen->get_subcommands().front();
+            path.push_back(chosen->get_name());
         }
         std::string text;
         for (const std::string& word : path) {
@@ -374,13 +372,7 @@ int CommandLine::Parse(const std::vector<std::string>& args, ParsedCommand& pars
         parsed.done = true;
         return kExitOk;
     }
-    const std::string where = parsedPath();
-    // Words after "--" that no argument took are left over rather than refused by CLI11.
-    if (const std::vector<std::string> left = app_->remaining(true); !left.empty()) {
-        return context_.Fail(kExitUsage, (where.empty() ? "" : where + ": ") + "'" +
-                                             Unshielded(left.front()) +
-                                             "' was not expected; usage: " + Usage(path));
-    }
+    parsedPath();
     if (path.empty()) {
         PrintHelp(context_.err);
         return context_.Fail(kExitUsage, "no command given (see --help)");
@@ -390,10 +382,6 @@ int CommandLine::Parse(const std::vector<std::string>& args, ParsedCommand& pars
     options.profile = profile_.empty() ? 0 : ParseLeadingInt(profile_);
     if (!options.dataDir.empty()) {
         SetDataFolder(options.dataDir);
-    }
-    CLI::App* chosen = app_.get();
-    while (!chosen->get_subcommands().empty()) {
-        chosen = chosen->get_subcommands().front();
     }
     for (const auto& line : forms_) {
         if (line->app != chosen) {

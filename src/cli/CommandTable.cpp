@@ -11,7 +11,6 @@ namespace {
 
 using Values = ArgumentValues;
 
-const Values kText{};
 const Values kName = Values::NonEmpty();
 const Values kNumber = Values::Range(INT_MIN, INT_MAX);
 const Values kMacroId = Values::Range(1, INT_MAX);
