@@ -1,6 +1,5 @@
 #include "cli/Cli.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -23,10 +22,6 @@ int CliContext::Fail(int status, const std::string& message) const {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CliContext context{CliOptions{}, out, err};
-    // Decided before parsing, so that a command line that does not parse is refused in JSON too.
-    const auto separator = std::find(args.begin(), args.end(), "--");
-    context.options.json = std::find(args.begin(), separator, "--json") != separator;
-
     CommandLine line(context);
     ParsedCommand parsed;
     if (const int status = line.Parse(args, parsed); status != kExitOk || parsed.done) {

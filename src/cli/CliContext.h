@@ -70,6 +70,9 @@ struct CommandForm {
     const char* shownOptions = "";  // options --help shows with the form ("[--once]")
 };
 
+// The profile numbers a model has, for --profile and `profile use N`.
+const ArgumentValues& ProfileNumbers();
+
 // Every form of every command, in the order --help lists them.
 const std::vector<CommandForm>& AllCommandForms();
 

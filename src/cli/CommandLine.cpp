@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <climits>
 #include <iterator>
-#include <map>
 #include <ostream>
 
 #include "platform/NumberText.h"
@@ -14,9 +13,10 @@ namespace quillon::cli {
 namespace {
 
 constexpr std::size_t kOptionColumn = 24;
+constexpr std::size_t kCommandColumn = 25;
+
 // Put before a word that looks like an option but is an argument; taken off after parsing.
 const std::string kShield = "\x1f";
-constexpr std::size_t kCommandColumn = 25;
 
 constexpr const char* kExitStatusHelp =
     "Exit status:\n"
@@ -196,9 +196,10 @@ void CommandLine::AddGlobalOptions() {
                      "keep the settings databases under DIR instead of the default")
         ->type_name("DIR")
         ->check(Check(ArgumentValues::NonEmpty()));
-    app_->add_option("--profile", profile_, "work on profile N (1-5) instead of the active one")
+    app_->add_option("--profile", options.profile,
+                     "work on profile N (1-5) instead of the active one")
         ->type_name("N")
-        ->check(Check(ArgumentValues::Range(1, 5)));
+        ->check(Check(ProfileNumbers()));
     app_->add_flag("--emulate{wired}", options.emulateSpec,
                    "talk to the virtual mouse instead of real hardware; MODES is\n"
                    "wired, receiver, receiver-asleep or bluetooth, or a '+' list\n"
@@ -283,6 +284,10 @@ void CommandLine::PrintHelp(std::ostream& out) const {
 }
 
 int CommandLine::Parse(const std::vector<std::string>& args, ParsedCommand& parsed) {
+    // Decided first, so that a command line that does not parse is refused in JSON too.
+    const auto separator = std::find(args.begin(), args.end(), "--");
+    context_.options.json = std::find(args.begin(), separator, "--json") != separator;
+
     // Words to take as they are (after "--", and macro steps, which release keys with "-A")
     // are shielded from being read as options; CLI11's own "--" does not reach a subcommand's
     // arguments through the global options.
@@ -379,7 +384,6 @@ int CommandLine::Parse(const std::vector<std::string>& args, ParsedCommand& pars
     }
     CliOptions& options = context_.options;
     options.emulate = app_->count("--emulate") > 0;
-    options.profile = profile_.empty() ? 0 : ParseLeadingInt(profile_);
     if (!options.dataDir.empty()) {
         SetDataFolder(options.dataDir);
     }

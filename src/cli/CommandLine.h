@@ -43,7 +43,6 @@ class CommandLine {
     std::unique_ptr<CLI::App> app_;
     std::vector<std::unique_ptr<FormLine>> forms_;
     bool version_ = false;
-    std::string profile_;
 };
 
 }  // namespace quillon::cli

@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "input/FunctionCatalogue.h"
+#include "protocol/ButtonTransfer.h"
 #include "protocol/CommandFrames.h"
 #include "protocol/PerformanceBlock.h"
 
@@ -14,7 +15,6 @@ using Values = ArgumentValues;
 const Values kName = Values::NonEmpty();
 const Values kNumber = Values::Range(INT_MIN, INT_MAX);
 const Values kMacroId = Values::Range(1, INT_MAX);
-const Values kProfileNumber = Values::Range(1, 5);
 const Values kStage = Values::Range(1, kStageCount);
 const Values kButton = Values::OneOf({kEditableKeyCodes.begin(), kEditableKeyCodes.end()});
 
@@ -28,6 +28,12 @@ Values ReportRates() {
 
 }  // namespace
 
+const ArgumentValues& ProfileNumbers() {
+    // Every profile of a model has its button table written, so these are all of them.
+    static const Values numbers = Values::Range(1, kWrittenProfiles);
+    return numbers;
+}
+
 const std::vector<CommandForm>& AllCommandForms() {
     static const std::vector<CommandForm> forms = {
         {{"models"}, {}, "list supported models, connection modes, software info", RunModels},
@@ -36,7 +42,10 @@ const std::vector<CommandForm>& AllCommandForms() {
          {},
          "the profiles of the mouse model, the active one marked",
          RunProfile},
-        {{"profile", "use"}, {{"N", kProfileNumber}}, "make profile N the active one", RunProfile},
+        {{"profile", "use"},
+         {{"N", ProfileNumbers()}},
+         "make profile N the active one",
+         RunProfile},
         {{"profile", "export"},
          {{"FILE", kName}},
          "save the profile's buttons and settings to a profile file",
